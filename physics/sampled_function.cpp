@@ -1,0 +1,120 @@
+#include "sampled_function.h"
+
+#include <algorithm>
+#include <cmath>
+#include <new>
+
+void SampledFunction::SetRange(double xmin, double xmax) {
+    xmin_ = xmin;
+    xmax_ = xmax;
+    if (count_ > 0) step_ = (xmax_ - xmin_) / (count_ - 1.0);
+}
+
+bool SampledFunction::Resize(std::uint16_t n) {
+    if (n == 0) return false;
+    samples_.reset();
+    count_ = 0;
+    samples_.reset(new (std::nothrow) Vector2[n]);
+    if (!samples_) return false;
+    count_ = n;
+    step_ = (xmax_ - xmin_) / (count_ - 1.0);
+    return true;
+}
+
+void SampledFunction::SetSample(std::uint16_t i, Vector2 v) {
+    if (i < count_) samples_[i] = v;
+}
+
+Vector2 SampledFunction::GetSample(std::uint16_t i) const {
+    return i < count_ ? samples_[i] : Vector2{};
+}
+
+bool SampledFunction::CopyFrom(const SampledFunction& source) {
+    if (&source == this) return true;
+    SetScale(source.scale_);
+    SetRange(source.xmin_, source.xmax_);
+    if (count_ != source.count_ && !Resize(source.count_)) return false;
+    std::copy_n(source.samples_.get(), count_, samples_.get());
+    return true;
+}
+
+bool SampledFunction::Cell(double x, std::uint16_t& index, double& fraction) const {
+    if (!(xmin_ < x && x < xmax_)) return false;
+    if (count_ < 2) return false;
+    const double t = (x - xmin_) / step_;
+    // Also rejects NaN; t can reach N - 1 exactly for x a hair below xmax.
+    if (!(t >= 0.0 && t <= count_ - 1.0)) return false;
+    index = static_cast<std::uint16_t>(t);
+    fraction = t - index;
+    return true;
+}
+
+Vector2 SampledFunction::Value(double x) const {
+    std::uint16_t i = 0;
+    double u = 0.0;
+    if (!Cell(x, i, u)) return {};
+    const Vector2 s0 = samples_[i];
+    if (i + 1 >= count_) return {s0.x * scale_, s0.y * scale_};  // u is 0 on the last sample
+    const Vector2 s1 = samples_[i + 1];
+    return {((s1.x - s0.x) * u + s0.x) * scale_, (u * (s1.y - s0.y) + s0.y) * scale_};
+}
+
+Vector2 SampledFunction::Derivative(double x) const {
+    std::uint16_t i = 0;
+    double u = 0.0;
+    if (!Cell(x, i, u) || i + 1 >= count_) return {};
+    const Vector2 s0 = samples_[i];
+    const Vector2 s1 = samples_[i + 1];
+    return {((s1.x - s0.x) / step_) * scale_, ((s1.y - s0.y) / step_) * scale_};
+}
+
+double RealPartView::Value(double x) const { return target_ ? target_->Value(x).x : 0.0; }
+
+double RealPartView::Derivative(double x) const {
+    return target_ ? target_->Derivative(x).x : 0.0;
+}
+
+double DensityView::Value(double x) const {
+    if (!target_) return 0.0;
+    const Vector2 v = target_->Value(x);
+    return v.x * v.x + v.y * v.y;
+}
+
+// The density's slope only steers the curve drawing; a forward step will do.
+double DensityView::Derivative(double x) const { return (Value(x + 0.01) - Value(x)) * 100.0; }
+
+namespace {
+
+// conj(u) v
+Vector2 ConjugateProduct(Vector2 u, Vector2 v) {
+    return {u.x * v.x + u.y * v.y, u.x * v.y - u.y * v.x};
+}
+
+}  // namespace
+
+Vector2 Integrator::InnerProduct(const ComplexFunction& f, const ComplexFunction& g) const {
+    if (steps_ == 0) return {};
+    const double a = interval_.x;
+    const double width = interval_.y - a;
+    const double h = width / steps_;
+
+    const Vector2 fa = f.Value(a);
+    Vector2 p = ConjugateProduct(fa, g.Value(a));
+    Vector2 sum;
+    for (unsigned k = 1; k <= steps_; ++k) {
+        // x from the step index, never accumulated, so the last point is b.
+        const double x = (k * width) / steps_ + a;
+        const Vector2 fx = f.Value(x);
+        const Vector2 q = ConjugateProduct(fx, g.Value(x));
+        sum = sum + (p + q) * 0.5;
+        p = q;
+    }
+    return {sum.x * h, sum.y * h};
+}
+
+double Integrator::Norm(const ComplexFunction& f) const {
+    const Vector2 ip = InnerProduct(f, f);
+    return std::sqrt(std::sqrt(ip.x * ip.x + ip.y * ip.y));
+}
+
+void Integrator::Normalize(ComplexFunction& f) const { f.DivideScale(Norm(f)); }
