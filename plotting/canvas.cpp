@@ -1,0 +1,470 @@
+#include "canvas.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+namespace {
+
+using Index = std::int64_t;
+using Count = std::uint64_t;
+
+// Pixel coordinates and stroke extents up to these limits are scanned as they
+// are: every index then stays within 32 bits for the whole scan, so the pixels
+// are exactly those of the unbounded scan, and the scan itself is only walked
+// where it can reach the image. Beyond them (some hundred million pixels off
+// screen) a line is first cut down to the image's neighbourhood and the other
+// primitives, which could not reach the image anyway, paint nothing.
+constexpr double kCoordinateLimit = 536870912.0;  // 2^29
+constexpr double kExtentLimit = 268435456.0;      // 2^28
+
+Index Trunc(double v) {
+    return static_cast<Index>(v);
+}
+Index Sign(Index v) {
+    return (v > 0) - (v < 0);
+}
+Count Magnitude(Index v) {
+    return static_cast<Count>(v < 0 ? -v : v);
+}
+
+bool Finite(Vector2 v) {
+    return std::isfinite(v.x) && std::isfinite(v.y);
+}
+bool WithinLimit(Vector2 v) {
+    return std::abs(v.x) <= kCoordinateLimit && std::abs(v.y) <= kCoordinateLimit;
+}
+
+// The line scan and the curve-point walk step their cells the same way: each
+// step adds n to an axis's error term, and when the term exceeds the major
+// count the axis advances and the term loses that count. After k steps an axis
+// has therefore advanced ceil(k n / major) - 1 times (never on the first step),
+// which lets a scan start at any step without walking there.
+Index Advances(Count k, Count n, Count major) {
+    if (n == 0 || k == 0) return 0;
+    return static_cast<Index>((k * n + major - 1) / major) - 1;
+}
+
+struct Walk {
+    Index x0, y0;
+    Index sx, sy;
+    Count nx, ny, major;
+
+    Index XAt(Count k) const { return x0 + sx * Advances(k, nx, major); }
+    Index YAt(Count k) const { return y0 + sy * Advances(k, ny, major); }
+    Count ErrorX(Count k) const {
+        return k * nx - static_cast<Count>(Advances(k, nx, major)) * major;
+    }
+    Count ErrorY(Count k) const {
+        return k * ny - static_cast<Count>(Advances(k, ny, major)) * major;
+    }
+};
+
+// First k in [lo, hi) for which pred holds, pred being false then true; hi if none.
+template <typename Pred>
+Count FirstTrue(Count lo, Count hi, Pred pred) {
+    while (lo < hi) {
+        const Count mid = lo + (hi - lo) / 2;
+        if (pred(mid)) {
+            hi = mid;
+        } else {
+            lo = mid + 1;
+        }
+    }
+    return lo;
+}
+
+// Narrows the steps [begin, end) to those whose coordinate at(k) lies in
+// [lo, hi]; the coordinate moves monotonically in `direction` (0: constant).
+template <typename Coordinate>
+void ClipSteps(Count& begin, Count& end, Coordinate at, Index direction, Index lo, Index hi) {
+    if (begin >= end) return;
+    const Index first = at(begin);
+    const Index last = at(end - 1);
+    if (first >= lo && first <= hi && last >= lo && last <= hi) return;
+    if (direction == 0) {
+        end = begin;
+        return;
+    }
+    const auto reached = [&](Count k) {
+        const Index c = at(k);
+        return direction > 0 ? c >= lo : c <= hi;
+    };
+    const auto passed = [&](Count k) {
+        const Index c = at(k);
+        return direction > 0 ? c > hi : c < lo;
+    };
+    begin = FirstTrue(begin, end, reached);
+    end = FirstTrue(begin, end, passed);
+}
+
+// Cuts the segment ab down to its part inside the box [lo, hi]; false when
+// none of it is inside.
+bool ClipSegment(Vector2& a, Vector2& b, Vector2 lo, Vector2 hi) {
+    // At half scale b - a cannot overflow, whatever finite ends it has.
+    const Vector2 ha = a * 0.5;
+    const Vector2 d = b * 0.5 - ha;
+    const Vector2 hlo = lo * 0.5;
+    const Vector2 hhi = hi * 0.5;
+    double t0 = 0.0;
+    double t1 = 1.0;
+    // Keeps the parameters t with p t <= q.
+    const auto keep = [&](double p, double q) {
+        if (p == 0.0) return q >= 0.0;
+        const double r = q / p;
+        if (p < 0.0) {
+            t0 = std::max(t0, r);
+        } else {
+            t1 = std::min(t1, r);
+        }
+        return t0 <= t1;
+    };
+    if (!keep(-d.x, ha.x - hlo.x) || !keep(d.x, hhi.x - ha.x) || !keep(-d.y, ha.y - hlo.y) ||
+        !keep(d.y, hhi.y - ha.y)) {
+        return false;
+    }
+    a = (ha + d * t0) * 2.0;
+    b = (ha + d * t1) * 2.0;
+    return true;
+}
+
+}  // namespace
+
+Canvas::Canvas(double pixelsPerUnit, double angle, Vector2 origin)
+    : pixelsPerUnit_(pixelsPerUnit), angle_(angle) {
+    origin_ = origin;
+    Matrix2 scale;
+    scale.Set(pixelsPerUnit, 0.0, 0.0, pixelsPerUnit);
+    Matrix2 rotation;
+    rotation.SetRotation(angle);
+    transform_ = rotation * scale;
+}
+
+Vector2 Canvas::ToPixel(Vector2 w) const {
+    return transform_ * w + origin_;
+}
+
+void Canvas::Line(Vector2 wa, Vector2 wb) {
+    DrawLine(ToPixel(wa), ToPixel(wb));
+}
+
+void Canvas::CurvePoint(Vector2 wp, Vector2 wt) {
+    DrawCurvePoint(ToPixel(wp), transform_ * wt);
+}
+
+PlotCanvas::PlotCanvas(BufferImage* image, double pixelsPerUnit, double angle, Vector2 origin)
+    : Canvas(pixelsPerUnit, angle, origin), image_(image) {}
+
+double PlotCanvas::MinX() const {
+    return -Origin().x / PixelsPerUnit();
+}
+
+double PlotCanvas::MaxX() const {
+    const double width = image_ != nullptr ? image_->Width() : 0.0;
+    return (width - Origin().x) / PixelsPerUnit();
+}
+
+double PlotCanvas::MinY() const {
+    return -Origin().y / PixelsPerUnit();
+}
+
+double PlotCanvas::MaxY() const {
+    const double height = image_ != nullptr ? image_->Height() : 0.0;
+    return (height - Origin().y) / PixelsPerUnit();
+}
+
+double PlotCanvas::PixelSize() const {
+    return 1.0 / PixelsPerUnit();
+}
+
+void PlotCanvas::Paint(Index x, Index y, double d, PixelRGB24& scratch) const {
+    if (x < 0 || y < 0 || x >= image_->Width() || y >= image_->Height()) return;
+    profile->ColorAt(scratch, d);
+    image_->SetPixel(static_cast<std::uint16_t>(x), static_cast<std::uint16_t>(y), scratch);
+}
+
+void PlotCanvas::DrawLine(Vector2 a, Vector2 b) {
+    if (profile == nullptr || image_ == nullptr) return;
+    if (!Finite(a) || !Finite(b)) return;
+    const double w = profile->Extent();
+    const Index width = image_->Width();
+    const Index height = image_->Height();
+
+    if (!WithinLimit(a) || !WithinLimit(b)) {
+        if (!(w > 0.0) || w > kExtentLimit) return;
+        // The stroke reaches at most w from the segment, so cutting it a little
+        // beyond that changes nothing inside the image but its square ends.
+        const double margin = w + 4.0;
+        if (!ClipSegment(a, b, Vector2(-margin, -margin),
+                         Vector2(static_cast<double>(width) + margin,
+                                 static_cast<double>(height) + margin)) ||
+            !WithinLimit(a) || !WithinLimit(b)) {
+            return;
+        }
+    }
+
+    const Vector2 diff = b - a;
+    const Index ix = Trunc(diff.x);
+    const Index iy = Trunc(diff.y);
+    if (ix == 0 && iy == 0) {
+        // Shorter than a pixel both ways: a dot, placed at twice the difference
+        // from a. Steep stretches of every curve are drawn with these dots, so
+        // where they land is part of every picture.
+        DrawDisc(a + diff * 2.0, 0.0);
+        return;
+    }
+    // The strict distance test paints nothing without a positive extent.
+    if (!(w > 0.0) || w > kExtentLimit) return;
+
+    const double slope = diff.y / diff.x;  // infinite for a vertical segment
+    const double length = std::sqrt(diff.x * diff.x + diff.y * diff.y);
+    const double ux = diff.x / length;
+    const double uy = diff.y / length;
+    const Index sx = Sign(ix);
+    const Index sy = Sign(iy);
+    const Count nx = Magnitude(ix);
+    const Count ny = Magnitude(iy);
+    // The scan starts w before a along the line so that the band covers the
+    // stroke's whole width at the square end.
+    const Index startX = Trunc(a.x - w * ux);
+    const Index startY = Trunc(a.y - w * uy);
+    PixelRGB24 scratch;
+
+    if (nx > ny) {
+        // x-major: one column per step, a band of rows around the line.
+        const Count count = nx + static_cast<Count>(Trunc(2.0 * w * std::abs(ux))) + 1;
+        const Index band = Trunc(std::abs(w / ux)) + 3;
+        const Walk walk{startX, startY, sx, sy, nx, ny, nx};
+        Count begin = 0;
+        Count end = count;
+        ClipSteps(
+            begin, end, [&](Count k) { return walk.XAt(k); }, sx, 0, width - 1);
+        Index x = walk.XAt(begin);
+        Index y = walk.YAt(begin);
+        Count e1 = walk.ErrorX(begin);
+        Count e2 = walk.ErrorY(begin);
+        for (Count k = begin; k < end; ++k) {
+            // Row offset of cell (x, y) from the line.
+            const double e =
+                (static_cast<double>(y) - a.y) - (static_cast<double>(x) - a.x) * slope;
+            const double fromA = static_cast<double>(sx) * (a.x - static_cast<double>(x));
+            const double fromB = static_cast<double>(sx) * (b.x - static_cast<double>(x));
+            const Index jLo = std::max(-band, -y);
+            const Index jHi = std::min(band - 1, height - 1 - y);
+            for (Index j = jLo; j <= jHi; ++j) {
+                const double d = (static_cast<double>(j) + e) * ux;
+                const double q = static_cast<double>(sx) * d * uy;
+                // Only pixels whose foot on the line lies strictly between the
+                // ends: the square caps.
+                if (fromA < q && fromB > q) {
+                    const double distance = std::abs(d);
+                    if (distance < w) Paint(x, y + j, distance, scratch);
+                }
+            }
+            e1 += nx;
+            e2 += ny;
+            if (e1 > nx) {
+                e1 -= nx;
+                x += sx;
+            }
+            if (e2 > nx) {
+                e2 -= nx;
+                y += sy;
+            }
+        }
+    } else {
+        // y-major (equal counts included): one row per step, a band of columns.
+        const Count count = ny + static_cast<Count>(Trunc(2.0 * w * std::abs(uy))) + 1;
+        const Index band = Trunc(std::abs(w / uy)) + 3;
+        const Walk walk{startX, startY, sx, sy, nx, ny, ny};
+        Count begin = 0;
+        Count end = count;
+        ClipSteps(
+            begin, end, [&](Count k) { return walk.YAt(k); }, sy, 0, height - 1);
+        Index x = walk.XAt(begin);
+        Index y = walk.YAt(begin);
+        Count e1 = walk.ErrorX(begin);
+        Count e2 = walk.ErrorY(begin);
+        for (Count k = begin; k < end; ++k) {
+            // Column offset of cell (x, y) from the line; with an infinite
+            // slope the second term is zero.
+            const double e =
+                (static_cast<double>(x) - a.x) - (static_cast<double>(y) - a.y) / slope;
+            const double fromA = static_cast<double>(sy) * (a.y - static_cast<double>(y));
+            const double fromB = static_cast<double>(sy) * (b.y - static_cast<double>(y));
+            const Index jLo = std::max(-band, -x);
+            const Index jHi = std::min(band - 1, width - 1 - x);
+            for (Index j = jLo; j <= jHi; ++j) {
+                const double d = (static_cast<double>(j) + e) * uy;
+                const double q = static_cast<double>(sy) * d * ux;
+                if (fromA < q && fromB > q) {
+                    const double distance = std::abs(d);
+                    if (distance < w) Paint(x + j, y, distance, scratch);
+                }
+            }
+            e1 += nx;
+            e2 += ny;
+            if (e1 > ny) {
+                e1 -= ny;
+                x += sx;
+            }
+            if (e2 > ny) {
+                e2 -= ny;
+                y += sy;
+            }
+        }
+    }
+}
+
+void PlotCanvas::DrawDisc(Vector2 centre, double radius) {
+    if (profile == nullptr || image_ == nullptr) return;
+    const double outer = profile->Extent() + radius;
+    if (!Finite(centre) || !std::isfinite(radius) || !std::isfinite(outer)) return;
+    if (!WithinLimit(centre) || std::abs(outer) > kCoordinateLimit) return;
+    const Index width = image_->Width();
+    const Index height = image_->Height();
+    // Distances are measured from the truncated centre.
+    const Index cx = Trunc(centre.x);
+    const Index cy = Trunc(centre.y);
+    const Index n = Trunc(std::abs(outer)) + 2;
+    const double outer2 = outer * outer;
+    const double radius2 = radius * radius;
+    PixelRGB24 scratch;
+    const Index iLo = std::max(-n, -cy);
+    const Index iHi = std::min(n, height - 1 - cy);
+    const Index jLo = std::max(-n, -cx);
+    const Index jHi = std::min(n, width - 1 - cx);
+    for (Index i = iLo; i <= iHi; ++i) {
+        for (Index j = jLo; j <= jHi; ++j) {
+            const double q = static_cast<double>(i * i + j * j);
+            if (q < outer2) {
+                Paint(cx + j, cy + i, q < radius2 ? 0.0 : std::sqrt(q) - radius, scratch);
+            }
+        }
+    }
+}
+
+void PlotCanvas::FillRect(Vector2 centre, double halfWidth, double halfHeight, double angle) {
+    if (profile == nullptr || image_ == nullptr) return;
+    const double halfA = std::abs(halfWidth);
+    const double halfB = std::abs(halfHeight);
+    // A zero half-size leaves an axis without a direction: nothing to fill.
+    if (!(halfA > 0.0) || !(halfB > 0.0) || halfA > kCoordinateLimit || halfB > kCoordinateLimit) {
+        return;
+    }
+    if (!Finite(centre) || !WithinLimit(centre) || !std::isfinite(angle)) return;
+    const Index width = image_->Width();
+    const Index height = image_->Height();
+    const Index cx = Trunc(centre.x);
+    const Index cy = Trunc(centre.y);
+    const double c = std::cos(angle);
+    const double s = std::sin(angle);
+    Vector2 u(halfA * c, halfA * s);
+    u = u / std::sqrt(u.Dot(u));
+    Vector2 v(-halfB * s, halfB * c);
+    v = v / std::sqrt(v.Dot(v));
+    PixelRGB24 scratch;
+    profile->ColorAt(scratch, 0.0);
+    Matrix2 rotation;
+    rotation.SetRotation(angle);
+    const Vector2 c1 = rotation * Vector2(halfWidth, halfHeight);
+    const Vector2 c2 = rotation * Vector2(halfWidth, -halfHeight);
+    const Index nx = Trunc(std::max(std::abs(c1.x), std::abs(c2.x)));
+    const Index ny = Trunc(std::max(std::abs(c1.y), std::abs(c2.y)));
+    const Index iLo = std::max(-ny, -cy);
+    const Index iHi = std::min(ny, height - 1 - cy);
+    const Index jLo = std::max(-nx, -cx);
+    const Index jHi = std::min(nx, width - 1 - cx);
+    for (Index i = iLo; i <= iHi; ++i) {
+        for (Index j = jLo; j <= jHi; ++j) {
+            const Vector2 p(static_cast<double>(j), static_cast<double>(i));
+            if (std::abs(p.Dot(u)) <= halfA && std::abs(p.Dot(v)) <= halfB) {
+                image_->SetPixel(static_cast<std::uint16_t>(cx + j),
+                                 static_cast<std::uint16_t>(cy + i), scratch);
+            }
+        }
+    }
+}
+
+void PlotCanvas::DrawCurvePoint(Vector2 point, Vector2 tangent) {
+    if (profile == nullptr || image_ == nullptr) return;
+    const Vector2 across(-tangent.y, tangent.x);
+    const double length = std::sqrt(across.Dot(across));
+    // A zero tangent gives no direction to paint across.
+    if (!(length > 0.0) || !std::isfinite(length) || !Finite(point)) return;
+    const double w = profile->Extent();
+    if (!(w >= 0.0) || w > kExtentLimit) return;
+    const Index width = image_->Width();
+    const Index height = image_->Height();
+    // Everything painted lies within w of the point.
+    if (point.x < -w - 1.0 || point.x > static_cast<double>(width) + w || point.y < -w - 1.0 ||
+        point.y > static_cast<double>(height) + w) {
+        return;
+    }
+
+    const Vector2 normal = across / length;
+    const Index cx = Trunc(point.x);
+    const Index cy = Trunc(point.y);
+    const Vector2 reach = normal * (w + 2.0);
+    // The walk runs from point + reach towards point - reach.
+    const Index dx = Trunc(-2.0 * reach.x);
+    const Index dy = Trunc(-2.0 * reach.y);
+    const Index sx = Sign(dx);
+    const Index sy = Sign(dy);
+    const Count nx = Magnitude(dx);
+    const Count ny = Magnitude(dy);
+    Count major;
+    Index side1x, side1y, side2x, side2y;  // the two side pixels, relative to the walk cell
+    if (nx > ny) {
+        major = nx;
+        side1x = sy;
+        side1y = 0;
+        side2x = 0;
+        side2y = -sy;
+    } else {
+        major = ny;
+        side1x = 0;
+        side1y = -sx;
+        side2x = -sx;
+        side2y = 0;
+    }
+    const Walk walk{cx + Trunc(reach.x), cy + Trunc(reach.y), sx, sy, nx, ny, major};
+    Count begin = 0;
+    Count end = major + 2;
+    // Side pixels lie one cell away from the walk.
+    ClipSteps(
+        begin, end, [&](Count k) { return walk.XAt(k); }, nx > 0 ? sx : 0, -1, width);
+    ClipSteps(
+        begin, end, [&](Count k) { return walk.YAt(k); }, ny > 0 ? sy : 0, -1, height);
+
+    PixelRGB24 scratch;
+    const auto paintWithin = [&](Index qx, Index qy) {
+        const double ddx = static_cast<double>(qx) - point.x;
+        const double ddy = static_cast<double>(qy) - point.y;
+        const double d = std::sqrt(ddx * ddx + ddy * ddy);
+        if (d <= w) Paint(qx, qy, d, scratch);
+    };
+    Index x = walk.XAt(begin);
+    Index y = walk.YAt(begin);
+    Count e1 = walk.ErrorX(begin);
+    Count e2 = walk.ErrorY(begin);
+    for (Count k = begin; k < end; ++k) {
+        paintWithin(x + side1x, y + side1y);
+        paintWithin(x + side2x, y + side2y);
+        paintWithin(x, y);
+        e1 += nx;
+        e2 += ny;
+        if (e1 > major) {
+            e1 -= major;
+            x += sx;
+        }
+        if (e2 > major) {
+            e2 -= major;
+            y += sy;
+        }
+    }
+}
+
+void PlotCanvas::Clear(const Pixel& colour) {
+    if (image_ != nullptr) image_->Fill(colour);
+}

@@ -1,0 +1,96 @@
+#include "plotter.h"
+
+#include <cmath>
+
+Plotter::Plotter(PlotCanvas* canvas) : canvas_(canvas) {}
+
+void Plotter::Prepare() {
+    if (canvas_ == nullptr) return;
+    if (canvas_->Image() != nullptr) {
+        background_ = canvas_->Image()->NewPixel();
+        if (background_) background_->SetWhite();
+    }
+    canvas_->profile = &frameProfile;
+}
+
+void Plotter::DrawAxes() {
+    if (canvas_ == nullptr) return;
+    PlotCanvas& canvas = *canvas_;
+    if (background_) canvas.Clear(*background_);
+    const double minX = canvas.MinX();
+    const double maxX = canvas.MaxX();
+    const double minY = canvas.MinY();
+    const double maxY = canvas.MaxY();
+
+    frameProfile.extent = 1.0;
+    // Grid lines sit on whole multiples of the step. The start index is
+    // truncated toward zero, so a negative edge starts at the first multiple
+    // inside the view. A step too small to move x ends the loop.
+    if (gridStepX_ > 0.0) {
+        for (double x = std::trunc(minX / gridStepX_) * gridStepX_; x < maxX;) {
+            canvas.Line(Vector2(x, minY), Vector2(x, maxY));
+            const double next = x + gridStepX_;
+            if (next == x) break;
+            x = next;
+        }
+    }
+    if (gridStepY_ > 0.0) {
+        for (double y = std::trunc(minY / gridStepY_) * gridStepY_; y < maxY;) {
+            canvas.Line(Vector2(minX, y), Vector2(maxX, y));
+            const double next = y + gridStepY_;
+            if (next == y) break;
+            y = next;
+        }
+    }
+
+    frameProfile.extent = 3.0;
+    canvas.Line(Vector2(minX, 0.0), Vector2(maxX, 0.0));
+    canvas.Line(Vector2(0.0, minY), Vector2(0.0, maxY));
+}
+
+void Plotter::PlotFunction(const RealFunction& f, StrokeProfile* curveProfile, double offset) {
+    if (canvas_ == nullptr) return;
+    PlotCanvas& canvas = *canvas_;
+    const double minX = canvas.MinX();
+    const double maxX = canvas.MaxX();
+    const double minY = canvas.MinY();
+    const double maxY = canvas.MaxY();
+
+    if (offset != 0.0) {
+        frameProfile.extent = 0.5;
+        canvas.Line(Vector2(minX, offset), Vector2(maxX, offset));
+    }
+
+    StrokeProfile* const saved = canvas.profile;
+    canvas.profile = curveProfile;
+
+    // Sample every half pixel. Shallow stretches are painted sample by sample
+    // across the curve; steep ones, and jumps of more than one world unit
+    // (a wall of a discontinuous potential), are joined by straight lines. A
+    // sample outside the vertical range is skipped and no line joins it to the
+    // next one inside.
+    const double dx = canvas.PixelSize() * 0.5;
+    Vector2 prev(minX, f.Value(minX) + offset);
+    for (double x = minX; x < maxX;) {
+        const Vector2 p(x, f.Value(x) + offset);
+        if (minY < p.y && p.y < maxY) {
+            const double slope = f.Derivative(x);
+            const bool prevInside = minY < prev.y && prev.y < maxY;
+            if (std::abs(slope) < 1.0) {
+                if (std::abs(p.y - prev.y) <= 1.0) {
+                    canvas.CurvePoint(p, Vector2(1.0, slope));
+                } else if (prevInside) {
+                    canvas.Line(prev, p);
+                }
+            } else if (std::abs(slope) >= 1.0) {
+                if (prevInside) canvas.Line(prev, p);
+            }
+        }
+        prev = p;
+        const double next = x + dx;
+        if (next == x) break;
+        x = next;
+    }
+
+    canvas.profile = saved;
+}
