@@ -198,17 +198,4 @@ TEST(SolidProfileColor, OneColourOutToTheExtent) {
     EXPECT_EQ(solid.Extent(), 5.0);
 }
 
-TEST(StrokeProfileInterface, ProfilesWorkThroughTheBase) {
-    ColorRamp ramp = RampToWhite(0, 0, 255);
-    RampProfile ramp_profile;
-    ramp_profile.SetMap(&ramp);
-    SolidProfile solid;
-    const StrokeProfile* profiles[] = {&ramp_profile, &solid};
-    for (const StrokeProfile* p : profiles) {
-        PixelRGB24 out(5, 5, 5);
-        p->ColorAt(out, p->Extent() + 1.0);
-        EXPECT_FALSE(out.Equals(PixelRGB24(5, 5, 5)));
-    }
-}
-
 }  // namespace
