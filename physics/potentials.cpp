@@ -7,7 +7,9 @@ double SquareWell::Value(double x) const {
 }
 
 // Flat on both sides of the walls; the walls themselves are drawn as jumps.
-double SquareWell::Derivative(double) const { return 0.0; }
+double SquareWell::Derivative(double) const {
+    return 0.0;
+}
 
 double PowerPotential::Value(double x) const {
     return coefficient_ * std::pow(x, exponent_) + offset_;

@@ -6,7 +6,7 @@
 
 // V0 inside |x| < a (strict), 0 outside: the finite square well.
 class SquareWell : public RealFunction {
-public:
+  public:
     void SetHalfWidth(double a) { halfWidth_ = a; }
     void SetDepth(double v0) { depth_ = v0; }
     double HalfWidth() const { return halfWidth_; }
@@ -15,14 +15,14 @@ public:
     double Value(double x) const override;
     double Derivative(double x) const override;
 
-private:
+  private:
     double halfWidth_ = 0.5;
     double depth_ = -1.0;
 };
 
 // alpha * x^p + d; the program uses p = 2, the harmonic oscillator.
 class PowerPotential : public RealFunction {
-public:
+  public:
     void SetCoefficient(double alpha) { coefficient_ = alpha; }
     void SetOffset(double d) { offset_ = d; }
     double Coefficient() const { return coefficient_; }
@@ -32,7 +32,7 @@ public:
     double Value(double x) const override;
     double Derivative(double x) const override;
 
-private:
+  private:
     double coefficient_ = 1.0;
     double exponent_ = 2.0;
     double offset_ = 0.0;
@@ -40,13 +40,13 @@ private:
 
 // A / (1 + e^(x^2)): a smooth well with a flat bottom.
 class WoodsSaxonPotential : public RealFunction {
-public:
+  public:
     void SetStrength(double a) { strength_ = a; }
     double Strength() const { return strength_; }
 
     double Value(double x) const override;
     double Derivative(double x) const override;
 
-private:
+  private:
     double strength_ = 1.0;
 };

@@ -3,7 +3,7 @@
 #pragma once
 
 class RealFunction {
-public:
+  public:
     virtual ~RealFunction() = default;
 
     virtual double Value(double x) const = 0;

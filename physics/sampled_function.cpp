@@ -68,7 +68,9 @@ Vector2 SampledFunction::Derivative(double x) const {
     return {((s1.x - s0.x) / step_) * scale_, ((s1.y - s0.y) / step_) * scale_};
 }
 
-double RealPartView::Value(double x) const { return target_ ? target_->Value(x).x : 0.0; }
+double RealPartView::Value(double x) const {
+    return target_ ? target_->Value(x).x : 0.0;
+}
 
 double RealPartView::Derivative(double x) const {
     return target_ ? target_->Derivative(x).x : 0.0;
@@ -81,7 +83,9 @@ double DensityView::Value(double x) const {
 }
 
 // The density's slope only steers the curve drawing; a forward step will do.
-double DensityView::Derivative(double x) const { return (Value(x + 0.01) - Value(x)) * 100.0; }
+double DensityView::Derivative(double x) const {
+    return (Value(x + 0.01) - Value(x)) * 100.0;
+}
 
 namespace {
 
@@ -117,4 +121,6 @@ double Integrator::Norm(const ComplexFunction& f) const {
     return std::sqrt(std::sqrt(ip.x * ip.x + ip.y * ip.y));
 }
 
-void Integrator::Normalize(ComplexFunction& f) const { f.DivideScale(Norm(f)); }
+void Integrator::Normalize(ComplexFunction& f) const {
+    f.DivideScale(Norm(f));
+}

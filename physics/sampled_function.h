@@ -11,7 +11,7 @@
 // A complex-valued function of x; x of a Vector2 is the real part, y the
 // imaginary part. Every value and slope it reports is multiplied by its scale.
 class ComplexFunction {
-public:
+  public:
     virtual ~ComplexFunction() = default;
 
     virtual Vector2 Value(double x) const = 0;
@@ -21,14 +21,14 @@ public:
     void DivideScale(double k) { scale_ = scale_ / k; }
     double Scale() const { return scale_; }
 
-protected:
+  protected:
     double scale_ = 1.0;
 };
 
 // N samples on [xmin, xmax], sample i at xmin + i h. Reads between samples
 // interpolate linearly; reads outside the open interval give zero.
 class SampledFunction : public ComplexFunction {
-public:
+  public:
     SampledFunction() = default;
     SampledFunction(const SampledFunction&) = delete;
     SampledFunction& operator=(const SampledFunction&) = delete;
@@ -55,7 +55,7 @@ public:
     double XMax() const { return xmax_; }
     double Step() const { return step_; }
 
-private:
+  private:
     // The interpolation cell of x, or false where there is none to read.
     bool Cell(double x, std::uint16_t& index, double& fraction) const;
 
@@ -68,33 +68,33 @@ private:
 
 // The real part of a complex function, as a curve.
 class RealPartView : public RealFunction {
-public:
+  public:
     explicit RealPartView(const ComplexFunction* target = nullptr) : target_(target) {}
     void SetTarget(const ComplexFunction* target) { target_ = target; }
 
     double Value(double x) const override;
     double Derivative(double x) const override;
 
-private:
+  private:
     const ComplexFunction* target_;
 };
 
 // |psi|^2, the probability density, as a curve.
 class DensityView : public RealFunction {
-public:
+  public:
     explicit DensityView(const ComplexFunction* target = nullptr) : target_(target) {}
     void SetTarget(const ComplexFunction* target) { target_ = target; }
 
     double Value(double x) const override;
     double Derivative(double x) const override;
 
-private:
+  private:
     const ComplexFunction* target_;
 };
 
 // Trapezoid rule over [a, b] in n steps.
 class Integrator {
-public:
+  public:
     void SetInterval(Vector2 ab) { interval_ = ab; }
     void SetSteps(std::uint16_t n) { steps_ = n; }
     Vector2 Interval() const { return interval_; }
@@ -106,7 +106,7 @@ public:
     // Divides f's scale by its norm, so that the integral of |f|^2 becomes 1.
     void Normalize(ComplexFunction& f) const;
 
-private:
+  private:
     Vector2 interval_{0.0, 1.0};
     std::uint16_t steps_ = 1000;
 };

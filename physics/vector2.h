@@ -52,8 +52,8 @@ struct Matrix2 {
         return {m00 * v.x + m01 * v.y, m10 * v.x + m11 * v.y};
     }
     constexpr Matrix2 operator*(const Matrix2& n) const {
-        return {m00 * n.m00 + m01 * n.m10, m00 * n.m01 + m01 * n.m11,
-                m10 * n.m00 + m11 * n.m10, m10 * n.m01 + m11 * n.m11};
+        return {m00 * n.m00 + m01 * n.m10, m00 * n.m01 + m01 * n.m11, m10 * n.m00 + m11 * n.m10,
+                m10 * n.m01 + m11 * n.m11};
     }
 
     constexpr bool operator==(const Matrix2&) const = default;

@@ -8,7 +8,7 @@
 #include "sampled_function.h"
 
 class WaveFunction : public SampledFunction {
-public:
+  public:
     void SetPotential(const RealFunction* potential) { potential_ = potential; }
     void SetMassFactor(double k) { massFactor_ = k; }
     const RealFunction* Potential() const { return potential_; }
@@ -19,7 +19,7 @@ public:
     // Afterwards psi(0) = 1 (even) or psi'(0) = 1 (odd) whatever the scale was.
     void Integrate(std::uint8_t parity, double energy);
 
-private:
+  private:
     const RealFunction* potential_ = nullptr;
     double massFactor_ = 1.0;
 };

@@ -98,34 +98,34 @@ void ClipSteps(Count& begin, Count& end, Coordinate at, Index direction, Index l
     end = FirstTrue(begin, end, passed);
 }
 
-// Cuts the segment ab down to its part inside the box [lo, hi]; false when
-// none of it is inside.
-bool ClipSegment(Vector2& a, Vector2& b, Vector2 lo, Vector2 hi) {
-    // At half scale b - a cannot overflow, whatever finite ends it has.
-    const Vector2 ha = a * 0.5;
-    const Vector2 d = b * 0.5 - ha;
-    const Vector2 hlo = lo * 0.5;
-    const Vector2 hhi = hi * 0.5;
-    double t0 = 0.0;
-    double t1 = 1.0;
-    // Keeps the parameters t with p t <= q.
-    const auto keep = [&](double p, double q) {
-        if (p == 0.0) return q >= 0.0;
-        const double r = q / p;
-        if (p < 0.0) {
-            t0 = std::max(t0, r);
-        } else {
-            t1 = std::min(t1, r);
-        }
-        return t0 <= t1;
+// Cuts a segment down to its part with coordinate c in [lo, hi]; c1, c2 are
+// that coordinate of the two ends and o1, o2 the other one. False when no part
+// is left.
+bool ClipAxis(double& c1, double& o1, double& c2, double& o2, double lo, double hi) {
+    if ((c1 < lo && c2 < lo) || (c1 > hi && c2 > hi)) return false;
+    // Moving an end along the segment from where it is keeps the precision of
+    // the part that stays; the slope is taken at half scale so that the
+    // differences cannot overflow.
+    const double slope = (o2 * 0.5 - o1 * 0.5) / (c2 * 0.5 - c1 * 0.5);
+    const auto moveTo = [slope](double& c, double& o, double to) {
+        o = o + (to - c) * slope;
+        c = to;
     };
-    if (!keep(-d.x, ha.x - hlo.x) || !keep(d.x, hhi.x - ha.x) || !keep(-d.y, ha.y - hlo.y) ||
-        !keep(d.y, hhi.y - ha.y)) {
-        return false;
+    if (c1 < lo) {
+        moveTo(c1, o1, lo);
+    } else if (c1 > hi) {
+        moveTo(c1, o1, hi);
     }
-    a = (ha + d * t0) * 2.0;
-    b = (ha + d * t1) * 2.0;
+    if (c2 < lo) {
+        moveTo(c2, o2, lo);
+    } else if (c2 > hi) {
+        moveTo(c2, o2, hi);
+    }
     return true;
+}
+
+bool ClipSegment(Vector2& a, Vector2& b, Vector2 lo, Vector2 hi) {
+    return ClipAxis(a.x, a.y, b.x, b.y, lo.x, hi.x) && ClipAxis(a.y, a.x, b.y, b.x, lo.y, hi.y);
 }
 
 }  // namespace

@@ -28,7 +28,8 @@ TEST(Potentials, SquareWellWallsBelongOutside) {
     EXPECT_EQ(c.well.Value(2.0), 0.0);
     EXPECT_EQ(c.well.Value(-2.0), 0.0);
     EXPECT_EQ(c.well.Value(std::nextafter(2.0, 0.0)), -8.0);
-    for (double x : {-2.0, -1.0, 0.0, 2.0, 7.0}) EXPECT_EQ(c.well.Derivative(x), 0.0);
+    for (double x : {-2.0, -1.0, 0.0, 2.0, 7.0})
+        EXPECT_EQ(c.well.Derivative(x), 0.0);
 }
 
 TEST(Potentials, OscillatorValueSlopeAndDifferenceQuotient) {

@@ -36,16 +36,17 @@ SampledFunction StandardGrid() {
 void FillRamp(SampledFunction& f) {
     f.SetRange(0.0, 8.0);
     ASSERT_TRUE(f.Resize(9));
-    for (std::uint16_t i = 0; i < 9; ++i) f.SetSample(i, {double(i), -2.0 * i});
+    for (std::uint16_t i = 0; i < 9; ++i)
+        f.SetSample(i, {double(i), -2.0 * i});
 }
 
 class Constant : public ComplexFunction {
-public:
+  public:
     explicit Constant(Vector2 v) : v_(v) {}
     Vector2 Value(double) const override { return v_ * scale_; }
     Vector2 Derivative(double) const override { return {}; }
 
-private:
+  private:
     Vector2 v_;
 };
 
@@ -55,7 +56,8 @@ TEST(SampledFunction, StandardGridAndItsEnds) {
     SampledFunction f = StandardGrid();
     EXPECT_EQ(f.Count(), 4001);
     EXPECT_DOUBLE_EQ(f.Step(), 0.01);
-    for (std::uint16_t i = 0; i < 4001; ++i) f.SetSample(i, {1.0 + i, 0.5});
+    for (std::uint16_t i = 0; i < 4001; ++i)
+        f.SetSample(i, {1.0 + i, 0.5});
     EXPECT_EQ(f.Value(-20.0), Vector2());
     EXPECT_EQ(f.Value(20.0), Vector2());
     EXPECT_EQ(f.Value(0.0), Vector2(2001.0, 0.5));
@@ -75,7 +77,8 @@ TEST(SampledFunction, InterpolatesAndScales) {
 
 TEST(SampledFunction, NeverReadsPastItsSamples) {
     SampledFunction f = StandardGrid();
-    for (std::uint16_t i = 0; i < 4001; ++i) f.SetSample(i, {double(i), 0.0});
+    for (std::uint16_t i = 0; i < 4001; ++i)
+        f.SetSample(i, {double(i), 0.0});
     f.SetScale(2.0);
     // x a hair below xmax lands exactly on the last sample.
     const double x = 19.999999999999996;
@@ -138,7 +141,8 @@ TEST(SampledFunction, CopyTakesScaleRangeAndSamples) {
     ASSERT_TRUE(copy.CopyFrom(source));
     EXPECT_EQ(copy.Count(), 9);
     EXPECT_EQ(copy.Step(), 1.0);
-    for (double x : {0.5, 3.25, 7.999}) EXPECT_EQ(copy.Value(x), source.Value(x));
+    for (double x : {0.5, 3.25, 7.999})
+        EXPECT_EQ(copy.Value(x), source.Value(x));
     // Independent storage.
     source.SetSample(3, {100, 100});
     EXPECT_EQ(copy.GetSample(3), Vector2(3, -6));

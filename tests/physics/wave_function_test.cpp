@@ -9,7 +9,7 @@
 namespace {
 
 class Flat : public RealFunction {
-public:
+  public:
     double Value(double) const override { return 0.0; }
     double Derivative(double) const override { return 0.0; }
 };
@@ -28,7 +28,9 @@ void OnStandardGrid(WaveFunction& psi, const RealFunction* v) {
     psi.SetMassFactor(model::kMassFactor);
 }
 
-double Re(const WaveFunction& psi, std::uint16_t i) { return psi.GetSample(i).x; }
+double Re(const WaveFunction& psi, std::uint16_t i) {
+    return psi.GetSample(i).x;
+}
 
 const double kGroundState = -8.0 + std::sqrt(2.0) / 2.0;
 
@@ -39,7 +41,8 @@ TEST(WaveFunction, FreeEvenSolutionIsFlat) {
     WaveFunction psi;
     OnStandardGrid(psi, &flat);
     psi.Integrate(0, 0.0);
-    for (std::uint16_t i = 1; i <= 3999; ++i) ASSERT_EQ(psi.GetSample(i), Vector2(1.0, 0.0)) << i;
+    for (std::uint16_t i = 1; i <= 3999; ++i)
+        ASSERT_EQ(psi.GetSample(i), Vector2(1.0, 0.0)) << i;
     EXPECT_EQ(psi.Value(0.0), Vector2(1.0, 0.0));
 }
 
@@ -99,7 +102,8 @@ TEST(WaveFunction, OscillatorGroundStateShootsAsTheSearchExpects) {
     OnStandardGrid(psi, &v);
 
     psi.Integrate(0, kGroundState);
-    for (std::uint16_t i = 2001; i <= 2200; ++i) ASSERT_LT(Re(psi, i), Re(psi, i - 1)) << i;
+    for (std::uint16_t i = 2001; i <= 2200; ++i)
+        ASSERT_LT(Re(psi, i), Re(psi, i - 1)) << i;
     EXPECT_LT(psi.Value(2.0).x, 0.1);
     EXPECT_GT(psi.Value(2.0).x, 0.0);
 

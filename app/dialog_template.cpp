@@ -1,0 +1,73 @@
+#include "dialog_template.h"
+
+#include <array>
+#include <cstdlib>
+
+#include "resources.h"
+
+namespace {
+
+using K = ControlKind;
+
+constexpr std::array kMainControls{
+    ControlTemplate{res::kIterations, K::Edit, "", 295, 15, 25, 14, false},
+    ControlTemplate{res::kSpin, K::UpDown, "Spin1", 320, 15, 10, 14, false},
+    ControlTemplate{res::kPlotGroup, K::GroupBox, "", 10, 60, 420, 370, true},
+    ControlTemplate{res::kIterar, K::PushButton, "Iterar", 240, 15, 50, 14, false},
+    ControlTemplate{res::kPredictor, K::DefaultPushButton, "Predictor", 80, 10, 40, 10, true},
+    ControlTemplate{res::kEnergy, K::Edit, "", 10, 10, 65, 12, true},
+    ControlTemplate{res::kPredictorGroup, K::GroupBox, "Predictor", 5, 0, 120, 40, true},
+    ControlTemplate{res::kBuscar, K::PushButton, "Buscar", 10, 25, 40, 10, true},
+    ControlTemplate{res::kPlay, K::PushButton, "Play", 55, 25, 40, 10, true},
+    ControlTemplate{res::kTab, K::TabControl, "", 5, 45, 430, 390, true},
+    ControlTemplate{res::kPotentialList, K::DropDownList, "", 130, 15, 75, 50, true},
+    ControlTemplate{res::kPotentialLabel, K::StaticText, "Potencial", 130, 5, 65, 10, true},
+    ControlTemplate{res::kWebLink, K::PushButton, res::kWebLinkCaption, 340, 5, 90, 14, true},
+};
+
+constexpr std::array kAboutControls{
+    ControlTemplate{-1, K::StaticIcon, "", 11, 17, 20, 20, true},
+    ControlTemplate{-1, K::StaticText, res::kAboutVersionLine, 40, 10, 119, 8, true},
+    ControlTemplate{-1, K::StaticText, res::kAboutSecondLine, 40, 25, 119, 8, true},
+    ControlTemplate{res::kOk, K::DefaultPushButton, "OK", 178, 7, 50, 14, true},
+};
+
+const DialogTemplate kMain{res::kTitle, 439, 442, kMainControls};
+const DialogTemplate kAbout{res::kAboutTitle, 235, 55, kAboutControls};
+
+}  // namespace
+
+const DialogTemplate& MainDialogTemplate() {
+    return kMain;
+}
+const DialogTemplate& AboutDialogTemplate() {
+    return kAbout;
+}
+
+int MulDiv(int a, int b, int c) {
+    if (c == 0) return -1;
+    const long long n = static_cast<long long>(a) * b;
+    const long long d = c;
+    const long long q = (std::llabs(n) * 2 + std::llabs(d)) / (std::llabs(d) * 2);
+    return static_cast<int>((n < 0) != (d < 0) ? -q : q);
+}
+
+int DialogUnitsToPixelsX(int units) {
+    return MulDiv(units, kBaseUnitX, 4);
+}
+int DialogUnitsToPixelsY(int units) {
+    return MulDiv(units, kBaseUnitY, 8);
+}
+
+PixelRect ControlPixelRect(const ControlTemplate& control) {
+    const int left = DialogUnitsToPixelsX(control.x);
+    const int top = DialogUnitsToPixelsY(control.y);
+    return {left, top, left + DialogUnitsToPixelsX(control.cx),
+            top + DialogUnitsToPixelsY(control.cy)};
+}
+
+PixelRect MainControlPixelRect(int id) {
+    for (const ControlTemplate& c : MainDialogTemplate().controls)
+        if (c.id == id) return ControlPixelRect(c);
+    return {};
+}

@@ -1,0 +1,134 @@
+#include "headless_host.h"
+
+#include "resources.h"
+
+std::uint8_t* HeadlessPlatform::CreateFrameBitmap(int width, int height) {
+    frameWidth = width;
+    frameHeight = height;
+    frameBits.assign(static_cast<std::size_t>(width) * height * 3, 0);
+    return frameBits.data();
+}
+
+void HeadlessPlatform::SetTimer(unsigned, unsigned milliseconds) {
+    timerRunning = true;
+    timerInterval = milliseconds;
+}
+
+void HeadlessPlatform::KillTimer(unsigned) {
+    timerRunning = false;
+}
+
+void HeadlessPlatform::InsertTab(int index, const std::string& text) {
+    if (index < 0 || index > static_cast<int>(tabs.size())) index = static_cast<int>(tabs.size());
+    tabs.insert(tabs.begin() + index, text);
+    if (currentTab < 0) currentTab = 0;
+}
+
+void HeadlessPlatform::AddListItem(const std::string& text, std::intptr_t data) {
+    listItems.emplace_back(text, data);
+}
+
+std::intptr_t HeadlessPlatform::SelectedListItemData() const {
+    if (selectedItem < 0 || selectedItem >= static_cast<int>(listItems.size())) return -1;
+    return listItems[selectedItem].second;
+}
+
+std::string HeadlessPlatform::ControlText(int id) const {
+    const auto it = texts_.find(id);
+    return it == texts_.end() ? std::string() : it->second;
+}
+
+void HeadlessPlatform::DataEntryMessage(int id, const std::string& message) {
+    messages.emplace_back(id, message);
+    if (whileModal) whileModal();
+}
+
+void HeadlessPlatform::AppendAboutMenuItem(unsigned command, const std::string& text) {
+    systemMenu.emplace_back(0, "");  // the separator
+    systemMenu.emplace_back(command, text);
+}
+
+void HeadlessPlatform::RunAboutBox() {
+    ++aboutBoxes;
+    if (whileModal) whileModal();
+}
+
+bool HeadlessPlatform::IsEnabled(int id) const {
+    const auto it = disabled_.find(id);
+    return it == disabled_.end() || !it->second;
+}
+
+HeadlessSession::HeadlessSession(bool deferredDrawing) : dlg_(platform_) {
+    dlg_.SetDeferredDrawing(deferredDrawing);
+    dlg_.OnInitDialog();
+}
+
+void HeadlessSession::TypeEnergy(const std::string& text) {
+    platform_.SetControlText(res::kEnergy, text);
+}
+
+void HeadlessSession::Click(int id) {
+    if (!platform_.IsEnabled(id)) return;
+    switch (id) {
+        case res::kPredictor:
+            dlg_.OnPredictor();
+            break;
+        case res::kBuscar:
+            dlg_.SearchStep();
+            break;
+        case res::kPlay:
+            dlg_.OnPlay();
+            break;
+        case res::kWebLink:
+            dlg_.OnWebLink();
+            break;
+        default:
+            break;  // the hidden controls cannot be reached
+    }
+}
+
+void HeadlessSession::SelectPotential(int index) {
+    if (index < 0 || index >= static_cast<int>(platform_.listItems.size())) return;
+    platform_.SelectListItem(index);
+    dlg_.OnPotentialChange();
+}
+
+bool HeadlessSession::SelectPotential(const std::string& caption) {
+    for (std::size_t i = 0; i < platform_.listItems.size(); ++i) {
+        if (platform_.listItems[i].first == caption) {
+            SelectPotential(static_cast<int>(i));
+            return true;
+        }
+    }
+    return false;
+}
+
+void HeadlessSession::SelectTab(int index) {
+    if (index < 0 || index >= static_cast<int>(platform_.tabs.size())) return;
+    if (index == platform_.currentTab) return;  // no change, no notification
+    platform_.currentTab = index;
+    dlg_.OnTabChange();
+}
+
+bool HeadlessSession::Tick() {
+    if (!platform_.timerRunning) return false;
+    ++ticks_;
+    dlg_.OnTimer(res::kSearchTimer);
+    return true;
+}
+
+bool HeadlessSession::RunTimer(int maxTicks) {
+    for (int i = 0; i < maxTicks && platform_.timerRunning; ++i)
+        Tick();
+    return !platform_.timerRunning;
+}
+
+const std::vector<std::uint8_t>& HeadlessSession::Paint() {
+    dlg_.OnPaint();
+    return platform_.frameBits;
+}
+
+// Enter runs the default button.
+void HeadlessSession::PressEnter() {
+    Click(res::kPredictor);
+}

@@ -1,0 +1,93 @@
+// The dialog without a window: a DialogPlatform that keeps every control's
+// state in memory, and a session that drives the dialog the way a person at
+// the window would (typing, clicking, choosing, the timer ticking).
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "dialog_platform.h"
+#include "wave_dlg.h"
+
+class HeadlessPlatform : public DialogPlatform {
+  public:
+    PixelRect ControlRect(int id) const override { return MainControlPixelRect(id); }
+    std::uint8_t* CreateFrameBitmap(int width, int height) override;
+    void SetTimer(unsigned id, unsigned milliseconds) override;
+    void KillTimer(unsigned id) override;
+    void EnableControl(int id, bool enable) override { disabled_[id] = !enable; }
+    void Invalidate() override { ++invalidations; }
+    void InsertTab(int index, const std::string& text) override;
+    int CurrentTab() const override { return currentTab; }
+    void AddListItem(const std::string& text, std::intptr_t data) override;
+    void SelectListItem(int index) override { selectedItem = index; }
+    std::intptr_t SelectedListItemData() const override;
+    std::string ControlText(int id) const override;
+    void SetControlText(int id, const std::string& text) override { texts_[id] = text; }
+    void DataEntryMessage(int id, const std::string& message) override;
+    void AppendAboutMenuItem(unsigned command, const std::string& text) override;
+    void OpenWebAddress(const std::string& address) override { openedAddresses.push_back(address); }
+    void RunAboutBox() override;
+
+    bool IsEnabled(int id) const;
+
+    // What the dialog has asked of the window so far.
+    bool timerRunning = false;
+    unsigned timerInterval = 0;
+    int invalidations = 0;
+    int currentTab = -1;
+    int selectedItem = -1;
+    std::vector<std::string> tabs;
+    std::vector<std::pair<std::string, std::intptr_t>> listItems;
+    std::vector<std::pair<int, std::string>> messages;  // control, text
+    std::vector<std::pair<unsigned, std::string>> systemMenu;
+    std::vector<std::string> openedAddresses;
+    int aboutBoxes = 0;
+    int frameWidth = 0;
+    int frameHeight = 0;
+    std::vector<std::uint8_t> frameBits;  // bottom row first, blue-green-red
+
+    // Run while a modal box is up (the data-entry message, the About box):
+    // a test can tick the timer there as a nested message loop would.
+    std::function<void()> whileModal;
+
+  private:
+    std::map<int, bool> disabled_;
+    std::map<int, std::string> texts_;
+};
+
+// One run of the program with no screen.
+class HeadlessSession {
+  public:
+    // Builds the dialog and runs its set-up, as opening the window does.
+    explicit HeadlessSession(bool deferredDrawing = false);
+
+    CWaveDlg& Dialog() { return dlg_; }
+    HeadlessPlatform& Platform() { return platform_; }
+
+    void TypeEnergy(const std::string& text);
+    // A click on a button; a disabled or hidden one does nothing.
+    void Click(int id);
+    void PressEnter();
+    // Choose a list item by position, or by its caption.
+    void SelectPotential(int index);
+    bool SelectPotential(const std::string& caption);
+    void SelectTab(int index);
+    // One timer tick, if the timer runs. Returns whether one was delivered.
+    bool Tick();
+    // Ticks until the timer stops; false if it still runs after maxTicks.
+    bool RunTimer(int maxTicks = 100000);
+    // Paints and returns the frame as the window shows it (bottom row first).
+    const std::vector<std::uint8_t>& Paint();
+
+    int Ticks() const { return ticks_; }
+
+  private:
+    HeadlessPlatform platform_;
+    CWaveDlg dlg_;
+    int ticks_ = 0;
+};

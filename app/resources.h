@@ -1,0 +1,50 @@
+// Identifiers, texts and version of the program's windows. The numbers are
+// the dialog's own control IDs; both window hosts use them.
+#pragma once
+
+#include <cstdint>
+
+namespace res {
+
+// Main dialog (template 102).
+inline constexpr int kPlotGroup = 1000;
+inline constexpr int kSpin = 1002;
+inline constexpr int kIterations = 1003;
+inline constexpr int kIterar = 1004;
+inline constexpr int kPredictor = 1005;
+inline constexpr int kEnergy = 1006;
+inline constexpr int kBuscar = 1007;
+inline constexpr int kPlay = 1008;
+inline constexpr int kTab = 1010;
+inline constexpr int kPotentialList = 1011;
+inline constexpr int kPotentialLabel = -2;  // the label "Potencial": no ID of its own
+inline constexpr int kPredictorGroup = -3;  // the "Predictor" group box: no ID of its own
+inline constexpr int kWebLink = 1019;
+inline constexpr int kOk = 1;
+
+// System menu command of the About entry; the low four bits are the system's.
+inline constexpr unsigned kAboutBoxCommand = 0x0010;
+
+// Timer of the animated search.
+inline constexpr unsigned kSearchTimer = 1;
+inline constexpr unsigned kSearchTimerMs = 100;
+
+inline constexpr const char* kTitle = "Velquor 1.0.0";
+inline constexpr const char* kAboutMenuText = "&About velquor...";  // string 101
+inline constexpr const char* kAboutTitle = "About velquor";
+inline constexpr const char* kAboutVersionLine = "velquor Version 1.0";
+inline constexpr const char* kAboutSecondLine = "Bound states by the shooting method";
+inline constexpr const char* kWebLinkCaption = "Shooting method (web)";
+inline constexpr const char* kWebAddress = "https://en.wikipedia.org/wiki/Shooting_method";
+
+// Data-entry messages of the dialog's data exchange.
+inline constexpr const char* kEnterNumber = "Enter a number.";
+inline constexpr const char* kEnterPositiveInteger = "Enter a positive integer.";
+inline constexpr const char* kEnterIntegerInRange = "Enter an integer between 1 and 100.";
+
+// Version record.
+inline constexpr const char* kFileVersion = "1.0.0.1";
+inline constexpr const char* kInternalName = "velquor";
+inline constexpr const char* kProductName = "velquor Application";
+
+}  // namespace res
