@@ -103,23 +103,24 @@ void ClipSteps(Count& begin, Count& end, Coordinate at, Index direction, Index l
 // is left.
 bool ClipAxis(double& c1, double& o1, double& c2, double& o2, double lo, double hi) {
     if ((c1 < lo && c2 < lo) || (c1 > hi && c2 > hi)) return false;
-    // Moving an end along the segment from where it is keeps the precision of
-    // the part that stays; the slope is taken at half scale so that the
-    // differences cannot overflow.
+    const bool keep1 = c1 >= lo && c1 <= hi;
+    const bool keep2 = c2 >= lo && c2 <= hi;
+    if (keep1 && keep2) return true;
+    // The slope is taken at half scale so that the differences cannot
+    // overflow. A moved end is measured from an end that stays where there is
+    // one, which keeps the precision of the part that is drawn.
     const double slope = (o2 * 0.5 - o1 * 0.5) / (c2 * 0.5 - c1 * 0.5);
-    const auto moveTo = [slope](double& c, double& o, double to) {
-        o = o + (to - c) * slope;
-        c = to;
-    };
-    if (c1 < lo) {
-        moveTo(c1, o1, lo);
-    } else if (c1 > hi) {
-        moveTo(c1, o1, hi);
+    const double to1 = c1 < lo ? lo : hi;
+    const double to2 = c2 < lo ? lo : hi;
+    const double new1 = keep2 ? o2 + (to1 - c2) * slope : o1 + (to1 - c1) * slope;
+    const double new2 = keep1 ? o1 + (to2 - c1) * slope : o2 + (to2 - c2) * slope;
+    if (!keep1) {
+        c1 = to1;
+        o1 = new1;
     }
-    if (c2 < lo) {
-        moveTo(c2, o2, lo);
-    } else if (c2 > hi) {
-        moveTo(c2, o2, hi);
+    if (!keep2) {
+        c2 = to2;
+        o2 = new2;
     }
     return true;
 }
