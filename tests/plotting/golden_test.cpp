@@ -33,7 +33,7 @@ TEST_P(GoldenPicture, MatchesByteForByte) {
     if (actual == expected) return;
 
     // Keep the picture for a look, and say where it differs.
-    const std::string kept = name + ".actual.ppm";
+    const std::string kept = testing::TempDir() + name + ".actual.ppm";
     testviews::WriteFile(kept, actual);
     ASSERT_EQ(actual.size(), expected.size()) << "picture size changed; actual kept in " << kept;
     const std::size_t width = views.frame.Width();
