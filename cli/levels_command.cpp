@@ -1,0 +1,168 @@
+// velquor-cli levels: every level the window's search finds, with the timer
+// ticks it took and, where the continuous problem has a known answer, how far
+// the shooting method's grid leaves the level from it.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
+
+#include "cli_options.h"
+#include "commands.h"
+#include "level_run.h"
+#include "model.h"
+#include "reference_levels.h"
+#include "text_output.h"
+
+namespace cli {
+
+namespace {
+
+struct PotentialRun {
+    const PotentialName* potential;
+    double ceiling;
+    std::vector<FoundLevel> levels;
+    std::vector<ReferenceLevel> references;  // empty: no known answer
+
+    std::optional<ReferenceLevel> Reference(const FoundLevel& level) const {
+        return NearestReference(references, level.parity, level.energy);
+    }
+};
+
+PotentialRun RunSearch(const PotentialName& potential) {
+    HeadlessSession session(true);  // nobody looks at the frames: draw none
+    if (!session.SelectPotential(potential.caption))
+        throw std::logic_error("the window's list has no \"" + std::string(potential.caption) +
+                               "\"");
+    PotentialRun run{&potential, 0.0, PlayForLevels(session), {}};
+    const CWaveDlg& dlg = session.Dialog();
+    run.ceiling = dlg.m_eCeiling;
+    switch (potential.kind) {
+        case PotentialKind::Oscillator: {
+            // Twice the table's size reaches well past any level the scan can find.
+            const PowerPotential& v = dlg.m_oscillator;
+            run.references = OscillatorLevels(v.Coefficient(), v.Offset(), model::kMassFactor,
+                                              2 * static_cast<int>(CWaveDlg::kMaxLevels));
+            break;
+        }
+        case PotentialKind::Well:
+            run.references =
+                SquareWellLevels(dlg.m_well.HalfWidth(), dlg.m_well.Depth(), model::kMassFactor);
+            break;
+        case PotentialKind::WoodsSaxon:
+            break;  // no closed form
+    }
+    return run;
+}
+
+const char* ParityName(std::uint8_t parity) {
+    return parity == 0 ? "even" : "odd";
+}
+
+std::string Table(const std::vector<PotentialRun>& runs) {
+    std::string out;
+    for (const PotentialRun& run : runs) {
+        if (!out.empty()) out += "\n";
+        out += std::string(run.potential->caption) + " (" + run.potential->name +
+               "): " + std::to_string(run.levels.size()) + " levels below the scan's ceiling " +
+               Exact(run.ceiling) + "\n";
+        out += PadLeft("#", 3) + "  " + PadRight("parity", 7) + PadRight("energy", 24) +
+               PadLeft("ticks", 5) + "  " + PadRight("exact", 24) + "difference\n";
+        for (const FoundLevel& level : run.levels) {
+            const std::optional<ReferenceLevel> ref = run.Reference(level);
+            out += PadLeft(std::to_string(level.index), 3) + "  " +
+                   PadRight(ParityName(level.parity), 7) + PadRight(Exact(level.energy), 24) +
+                   PadLeft(std::to_string(level.ticks), 5) + "  " +
+                   PadRight(ref ? Exact(ref->energy) : "-", 24) +
+                   (ref ? Brief(level.energy - ref->energy) : "-") + "\n";
+        }
+        if (run.references.empty()) out += "(no closed-form levels to compare with)\n";
+    }
+    return out;
+}
+
+std::string Csv(const std::vector<PotentialRun>& runs) {
+    std::string out = "potential,index,parity,energy,ticks,exact,difference\n";
+    for (const PotentialRun& run : runs) {
+        for (const FoundLevel& level : run.levels) {
+            const std::optional<ReferenceLevel> ref = run.Reference(level);
+            out += std::string(run.potential->name) + "," + std::to_string(level.index) + "," +
+                   ParityName(level.parity) + "," + Exact(level.energy) + "," +
+                   std::to_string(level.ticks) + "," + (ref ? Exact(ref->energy) : "") + "," +
+                   (ref ? Exact(level.energy - ref->energy) : "") + "\n";
+        }
+    }
+    return out;
+}
+
+std::string Json(const std::vector<PotentialRun>& runs) {
+    QJsonArray potentials;
+    for (const PotentialRun& run : runs) {
+        QJsonArray levels;
+        for (const FoundLevel& level : run.levels) {
+            const std::optional<ReferenceLevel> ref = run.Reference(level);
+            levels.append(QJsonObject{
+                {QStringLiteral("index"), level.index},
+                {QStringLiteral("parity"), QString::fromUtf8(ParityName(level.parity))},
+                {QStringLiteral("energy"), level.energy},
+                {QStringLiteral("ticks"), level.ticks},
+                {QStringLiteral("exact"), ref ? QJsonValue(ref->energy) : QJsonValue()},
+                {QStringLiteral("difference"),
+                 ref ? QJsonValue(level.energy - ref->energy) : QJsonValue()},
+            });
+        }
+        potentials.append(QJsonObject{
+            {QStringLiteral("name"), QString::fromUtf8(run.potential->name)},
+            {QStringLiteral("caption"), QString::fromUtf8(run.potential->caption)},
+            {QStringLiteral("ceiling"), run.ceiling},
+            {QStringLiteral("levels"), levels},
+        });
+    }
+    const QJsonObject root{{QStringLiteral("potentials"), potentials}};
+    return QJsonDocument(root).toJson(QJsonDocument::Indented).toStdString();
+}
+
+}  // namespace
+
+int RunLevels(const QStringList& args) {
+    const QCommandLineOption potentialOption(
+        QStringLiteral("potential"),
+        QStringLiteral("Only this potential: woods-saxon, oscillator or well (or the list's "
+                       "caption). Without it, all three, one after the other."),
+        QStringLiteral("NAME"));
+    const QCommandLineOption formatOption(QStringLiteral("format"),
+                                          QStringLiteral("table (the default), csv or json."),
+                                          QStringLiteral("FORMAT"), QStringLiteral("table"));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Runs the level search as the window does when \"Play\" is pressed again and again,\n"
+        "each time letting the timer tick until a level is recorded, until the scan passes\n"
+        "its ceiling. For each level: its index, parity, energy (17 significant digits),\n"
+        "the timer ticks it took, and where the continuous problem has a known answer\n"
+        "(the oscillator -8 + sqrt(2) (k + 1/2); the well of depth 8 and half-width 2 from\n"
+        "its even and odd matching equations) that level, the one of the same parity\n"
+        "nearest to it, and the difference energy - exact."));
+    if (!ParseSubcommand(parser, {potentialOption, formatOption}, args,
+                         "levels [--potential NAME] [--format table|csv|json]"))
+        return kExitOk;
+
+    const std::string format =
+        ParseChoice("--format", parser.value(formatOption).toStdString(), {"table", "csv", "json"});
+    std::vector<const PotentialName*> chosen;
+    if (parser.isSet(potentialOption)) {
+        chosen.push_back(&FindPotential(parser.value(potentialOption).toStdString()));
+    } else {
+        for (const PotentialName& p : Potentials())
+            chosen.push_back(&p);
+    }
+
+    // One search after the other: the search's parity is shared by the whole
+    // program, so two sessions must never take turns.
+    std::vector<PotentialRun> runs;
+    for (const PotentialName* p : chosen)
+        runs.push_back(RunSearch(*p));
+
+    WriteOut(format == "csv" ? Csv(runs) : format == "json" ? Json(runs) : Table(runs));
+    return kExitOk;
+}
+
+}  // namespace cli

@@ -1,0 +1,173 @@
+// velquor-cli render: one view of the window as a PNG picture, drawn by the
+// dialog itself after a prediction, some search steps or some levels.
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QSaveFile>
+#include <QTemporaryFile>
+
+#include "cli_options.h"
+#include "commands.h"
+#include "level_run.h"
+#include "resources.h"
+
+namespace cli {
+
+namespace {
+
+// A "Buscar" click costs a few tens of microseconds; this many stay within
+// seconds.
+constexpr int kMaxSteps = 100000;
+
+std::string Quoted(const QString& text) {
+    return "'" + text.toStdString() + "'";
+}
+
+// Checks, before any work, that the picture can be written where it should
+// go: a .png name in an existing folder that takes a new file.
+void CheckOutput(const QString& path) {
+    if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) ||
+        QFileInfo(path).fileName().size() <= 4)
+        throw UsageError("--output " + Quoted(path) +
+                         ": the picture is a PNG file; give a file name ending in .png");
+    const QFileInfo target(path);
+    const QFileInfo folder(target.absolutePath());
+    const std::string accepted = "; give a .png file in an existing folder you can write to";
+    if (!folder.exists())
+        throw UsageError("--output " + Quoted(path) + ": folder " + Quoted(folder.filePath()) +
+                         " does not exist" + accepted);
+    if (!folder.isDir())
+        throw UsageError("--output " + Quoted(path) + ": " + Quoted(folder.filePath()) +
+                         " is not a folder" + accepted);
+    if (target.isDir()) throw UsageError("--output " + Quoted(path) + " is a folder" + accepted);
+    // Permission bits do not tell (root, read-only mounts): try a file.
+    QTemporaryFile probe(
+        QDir(folder.absoluteFilePath()).filePath(QStringLiteral(".velquor-cli-XXXXXX")));
+    if (!probe.open())
+        throw UsageError("--output " + Quoted(path) + ": folder " + Quoted(folder.filePath()) +
+                         " cannot be written" + accepted);
+}
+
+// The frame as the window shows it: its rows run bottom to top in blue, green,
+// red; a picture's run top to bottom in red, green, blue.
+QImage FrameImage(const std::vector<std::uint8_t>& frame, int width, int height) {
+    const QImage bottomUp(frame.data(), width, height, 3 * width, QImage::Format_BGR888);
+    return bottomUp.mirrored(false, true).convertToFormat(QImage::Format_RGB888);
+}
+
+// Written to a temporary file beside the target and renamed over it, so that
+// a failure leaves no half-written picture and any old one as it was.
+void SavePng(const QImage& image, const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw WriteError("cannot write " + Quoted(path) + ": " + file.errorString().toStdString());
+    const bool encoded = image.save(&file, "PNG");
+    if (!encoded) file.cancelWriting();
+    if (!file.commit() || !encoded)
+        throw WriteError("cannot write " + Quoted(path) + ": " + file.errorString().toStdString());
+}
+
+}  // namespace
+
+int RunRender(const QStringList& args) {
+    const QCommandLineOption viewOption(QStringLiteral("view"),
+                                        QStringLiteral("normal or zoom, the window's two tabs."),
+                                        QStringLiteral("VIEW"));
+    const QCommandLineOption potentialOption(
+        QStringLiteral("potential"),
+        QStringLiteral("woods-saxon, oscillator (the default) or well, or the list's caption."),
+        QStringLiteral("NAME"));
+    const QCommandLineOption energyOption(
+        QStringLiteral("energy"),
+        QStringLiteral("Type E into the energy box and press \"Predictor\"."), QStringLiteral("E"));
+    const QCommandLineOption stepsOption(
+        QStringLiteral("steps"),
+        QStringLiteral("Click \"Buscar\" N times (0 to %1).").arg(kMaxSteps), QStringLiteral("N"));
+    const QCommandLineOption levelsOption(
+        QStringLiteral("levels"),
+        QStringLiteral("Press \"Play\" until N levels are recorded (0 to %1), or all: until the "
+                       "scan passes its ceiling.")
+            .arg(CWaveDlg::kMaxLevels),
+        QStringLiteral("N"));
+    const QCommandLineOption outputOption(QStringLiteral("output"),
+                                          QStringLiteral("The PNG file to write. Required."),
+                                          QStringLiteral("FILE.png"));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Draws one view as the window shows it, 624 x 584 pixels: right after choosing the\n"
+        "potential, or after one of --energy, --steps and --levels. Needs no display. The\n"
+        "picture goes to a temporary file beside FILE.png that is then renamed, so a failed\n"
+        "write never leaves half a file."));
+    if (!ParseSubcommand(
+            parser,
+            {viewOption, potentialOption, energyOption, stepsOption, levelsOption, outputOption},
+            args,
+            "render --view normal|zoom [--potential NAME] "
+            "[--energy E | --steps N | --levels N|all] --output FILE.png"))
+        return kExitOk;
+
+    if (!parser.isSet(viewOption)) throw UsageError("--view is required; give normal or zoom");
+    const std::string view =
+        ParseChoice("--view", parser.value(viewOption).toStdString(), {"normal", "zoom"});
+    if (!parser.isSet(outputOption))
+        throw UsageError("--output is required; give a file name ending in .png");
+    const PotentialName& potential =
+        parser.isSet(potentialOption) ? FindPotential(parser.value(potentialOption).toStdString())
+                                      : DefaultPotential();
+    const int actions =
+        parser.isSet(energyOption) + parser.isSet(stepsOption) + parser.isSet(levelsOption);
+    if (actions > 1)
+        throw UsageError("--energy, --steps and --levels exclude one another; give at most one");
+
+    std::string energyText;
+    int steps = 0;
+    std::size_t levels = 0;
+    if (parser.isSet(energyOption)) {
+        energyText = parser.value(energyOption).toStdString();
+        ParseEnergy("--energy", energyText);
+    }
+    if (parser.isSet(stepsOption))
+        steps = ParseCount("--steps", parser.value(stepsOption).toStdString(), kMaxSteps,
+                           "more would run for minutes");
+    if (parser.isSet(levelsOption)) {
+        const std::string text = parser.value(levelsOption).toStdString();
+        if (text == "all") {
+            levels = kAllLevels;
+        } else {
+            try {
+                levels = static_cast<std::size_t>(
+                    ParseCount("--levels", text, static_cast<int>(CWaveDlg::kMaxLevels),
+                               "the level table holds " + std::to_string(CWaveDlg::kMaxLevels)));
+            } catch (const UsageError& e) {
+                throw UsageError(std::string(e.what()) + " or all");
+            }
+        }
+    }
+    const QString output = parser.value(outputOption);
+    CheckOutput(output);
+
+    HeadlessSession session(true);  // draws only the frame that is painted
+    session.SelectPotential(potential.caption);
+    if (!energyText.empty()) {
+        session.TypeEnergy(energyText);
+        session.Click(res::kPredictor);
+    }
+    for (int i = 0; i < steps; ++i)
+        session.Click(res::kBuscar);
+    if (levels > 0) {
+        const std::size_t found = PlayForLevels(session, levels).size();
+        if (levels != kAllLevels && found < levels)
+            throw UsageError("--levels " + std::to_string(levels) + ": " + potential.caption +
+                             " has only " + std::to_string(found) +
+                             " levels below its ceiling; give 0 to " + std::to_string(found) +
+                             " or all");
+    }
+    if (view == "zoom") session.SelectTab(1);
+
+    const std::vector<std::uint8_t>& frame = session.Paint();
+    SavePng(FrameImage(frame, session.Platform().frameWidth, session.Platform().frameHeight),
+            output);
+    return kExitOk;
+}
+
+}  // namespace cli
