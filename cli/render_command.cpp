@@ -1,10 +1,16 @@
 // velquor-cli render: one view of the window as a PNG picture, drawn by the
 // dialog itself after a prediction, some search steps or some levels.
+#include <cerrno>
+#include <system_error>
+
+#include <QBuffer>
+#include <QByteArray>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QSaveFile>
 #include <QTemporaryFile>
+#include <QtGlobal>
 
 #include "cli_options.h"
 #include "commands.h"
@@ -55,16 +61,27 @@ QImage FrameImage(const std::vector<std::uint8_t>& frame, int width, int height)
     return bottomUp.mirrored(false, true).convertToFormat(QImage::Format_RGB888);
 }
 
-// Written to a temporary file beside the target and renamed over it, so that
-// a failure leaves no half-written picture and any old one as it was.
+// Encoded in memory first, so that the encoder never meets a failed write;
+// then written to a temporary file beside the target and renamed over it, so
+// that a failure leaves no half-written picture and any old one as it was.
 void SavePng(const QImage& image, const QString& path) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) throw std::runtime_error("the PNG encoder failed");
+    // Dropped without commit, the temporary file goes away with it.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw WriteError("cannot write " + Quoted(path) + ": " + file.errorString().toStdString());
-    const bool encoded = image.save(&file, "PNG");
-    if (!encoded) file.cancelWriting();
-    if (!file.commit() || !encoded)
-        throw WriteError("cannot write " + Quoted(path) + ": " + file.errorString().toStdString());
+    errno = 0;
+    const bool written =
+        file.open(QIODevice::WriteOnly) && file.write(png) == png.size() && file.flush();
+    if (!written || !file.commit()) {
+        // Qt may lose the system's reason on a short write (a file size limit,
+        // a full disk); errno still holds it.
+        const int reason = errno;
+        throw WriteError("cannot write " + Quoted(path) + ": " +
+                         (reason != 0 ? std::generic_category().message(reason)
+                                      : file.errorString().toStdString()));
+    }
 }
 
 }  // namespace
