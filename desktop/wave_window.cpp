@@ -1,0 +1,266 @@
+#include "wave_window.h"
+
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDesktopServices>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTimer>
+#include <algorithm>
+
+#include "about_box.h"
+#include "dialog_builder.h"
+#include "frame_view.h"
+#include "resources.h"
+#include "up_down_control.h"
+#include "wave_app.h"
+
+WaveWindow::WaveWindow(QWidget* parent) : QDialog(parent) {
+    const DialogTemplate& dialog = MainDialogTemplate();
+    setWindowTitle(QString::fromUtf8(dialog.title));
+    // Caption, window menu and close box; a fixed size; a window of its own
+    // in the task bar.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFont(DialogFont());
+    setFixedSize(ClientSize(dialog));
+    setWindowIcon(CWaveApp::AppIcon());
+
+    CreateControls();
+    openWeb_ = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+
+    frame_ = new FrameView(this);
+    frame_->SetBeforePaint([this] { dlg_.OnPaint(); });
+    frame_->raise();
+
+    dlg_.OnInitDialog();
+    frame_->setGeometry(ToQRect(dlg_.m_plotRect));
+    // The template's width was measured for a narrower font: let the list
+    // grow to its longest item, so that every potential reads in full.
+    if (auto* list = ControlAs<QComboBox>(res::kPotentialList))
+        list->resize(std::max(list->width(), list->sizeHint().width()), list->height());
+    // Signals only now: filling the tabs and the list is no user's choice.
+    ConnectControls();
+
+    if (QWidget* first = FirstTabStop(this)) first->setFocus(Qt::OtherFocusReason);
+}
+
+WaveWindow::~WaveWindow() {
+    if (!destroyed_) dlg_.OnDestroy();
+}
+
+void WaveWindow::CreateControls() {
+    for (const ControlTemplate& control : MainDialogTemplate().controls)
+        controls_[control.id] = CreateControl(control, this);
+
+    // The first control of the template lies on top of the others, as the
+    // group box does over the tab control it sits in.
+    for (const ControlTemplate& control : MainDialogTemplate().controls)
+        controls_[control.id]->lower();
+
+    if (auto* count = ControlAs<QLineEdit>(res::kIterations)) {
+        count->setReadOnly(true);
+        count->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), count));
+    }
+}
+
+void WaveWindow::ConnectControls() {
+    const std::pair<int, void (CWaveDlg::*)()> buttons[] = {
+        {res::kIterar, &CWaveDlg::OnIterar},   {res::kPredictor, &CWaveDlg::OnPredictor},
+        {res::kBuscar, &CWaveDlg::SearchStep}, {res::kPlay, &CWaveDlg::OnPlay},
+        {res::kWebLink, &CWaveDlg::OnWebLink},
+    };
+    for (const auto& [id, handler] : buttons) {
+        if (auto* button = ControlAs<QPushButton>(id))
+            connect(button, &QPushButton::clicked, this,
+                    [this, handler = handler] { (dlg_.*handler)(); });
+    }
+    if (auto* spin = ControlAs<UpDownControl>(res::kSpin))
+        connect(spin, &UpDownControl::deltaPos, this,
+                [this](int delta) { dlg_.OnSpinDelta(delta); });
+    if (auto* tab = ControlAs<QTabWidget>(res::kTab))
+        connect(tab, &QTabWidget::currentChanged, this, [this] { dlg_.OnTabChange(); });
+    // A choice in the list, by mouse or keys; never a change made by code.
+    if (auto* list = ControlAs<QComboBox>(res::kPotentialList))
+        connect(list, &QComboBox::activated, this, [this] { dlg_.OnPotentialChange(); });
+
+    auto* about = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(about, &QShortcut::activated, this,
+            [this] { RunSystemCommand(res::kAboutBoxCommand); });
+}
+
+QWidget* WaveWindow::Control(int id) const {
+    const auto it = controls_.find(id);
+    return it == controls_.end() ? nullptr : it->second;
+}
+
+template <class Widget>
+Widget* WaveWindow::ControlAs(int id) const {
+    return qobject_cast<Widget*>(Control(id));
+}
+
+// ---- The window menu and closing ---------------------------------------------
+
+std::unique_ptr<QMenu> WaveWindow::CreateSystemMenu() {
+    auto menu = std::make_unique<QMenu>(this);
+    QAction* close = menu->addAction(tr("&Close"));
+    close->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+    close->setData(kCloseCommand);
+    for (const auto& [command, text] : menuItems_) {
+        if (command == 0) {
+            menu->addSeparator();
+        } else {
+            menu->addAction(text)->setData(command);
+        }
+    }
+    return menu;
+}
+
+void WaveWindow::RunSystemCommand(unsigned command) {
+    if (dlg_.OnSysCommand(command)) return;
+    if ((command & 0xFFF0u) == kCloseCommand) close();
+}
+
+void WaveWindow::contextMenuEvent(QContextMenuEvent* event) {
+    const std::unique_ptr<QMenu> menu = CreateSystemMenu();
+    // The choice runs once the menu has gone.
+    if (const QAction* chosen = menu->exec(event->globalPos()))
+        RunSystemCommand(chosen->data().toUInt());
+}
+
+void WaveWindow::done(int result) {
+    if (!destroyed_) {
+        destroyed_ = true;
+        dlg_.OnDestroy();
+    }
+    QDialog::done(result);
+}
+
+// ---- DialogPlatform ----------------------------------------------------------
+
+PixelRect WaveWindow::ControlRect(int id) const {
+    const QWidget* control = Control(id);
+    return control ? ToPixelRect(control->geometry()) : PixelRect{};
+}
+
+std::uint8_t* WaveWindow::CreateFrameBitmap(int width, int height) {
+    return frame_->Allocate(width, height);
+}
+
+void WaveWindow::SetTimer(unsigned id, unsigned milliseconds) {
+    QTimer*& timer = timers_[id];
+    if (!timer) {
+        timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, [this, id] { dlg_.OnTimer(id); });
+    }
+    timer->start(static_cast<int>(milliseconds));
+}
+
+void WaveWindow::KillTimer(unsigned id) {
+    const auto it = timers_.find(id);
+    if (it != timers_.end()) it->second->stop();
+}
+
+void WaveWindow::EnableControl(int id, bool enable) {
+    if (QWidget* control = Control(id)) control->setEnabled(enable);
+}
+
+void WaveWindow::Invalidate() {
+    frame_->update();
+}
+
+void WaveWindow::InsertTab(int index, const std::string& text) {
+    auto* tab = ControlAs<QTabWidget>(res::kTab);
+    if (!tab) return;
+    const QSignalBlocker quiet(tab);
+    tab->insertTab(index, new QWidget, QString::fromStdString(text));
+}
+
+int WaveWindow::CurrentTab() const {
+    const auto* tab = ControlAs<QTabWidget>(res::kTab);
+    return tab ? tab->currentIndex() : -1;
+}
+
+void WaveWindow::AddListItem(const std::string& text, std::intptr_t data) {
+    auto* list = ControlAs<QComboBox>(res::kPotentialList);
+    if (!list) return;
+    const QSignalBlocker quiet(list);
+    list->addItem(QString::fromStdString(text), QVariant::fromValue<qlonglong>(data));
+}
+
+void WaveWindow::SelectListItem(int index) {
+    auto* list = ControlAs<QComboBox>(res::kPotentialList);
+    if (!list) return;
+    const QSignalBlocker quiet(list);
+    list->setCurrentIndex(index);
+}
+
+std::intptr_t WaveWindow::SelectedListItemData() const {
+    const auto* list = ControlAs<QComboBox>(res::kPotentialList);
+    if (!list || list->currentIndex() < 0) return -1;
+    return static_cast<std::intptr_t>(list->currentData().toLongLong());
+}
+
+std::string WaveWindow::ControlText(int id) const {
+    const QWidget* control = Control(id);
+    QString text;
+    if (const auto* edit = qobject_cast<const QLineEdit*>(control)) {
+        text = edit->text();
+    } else if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+        text = button->text();
+    } else if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        text = label->text();
+    } else if (const auto* group = qobject_cast<const QGroupBox*>(control)) {
+        text = group->title();
+    }
+    return text.toStdString();
+}
+
+void WaveWindow::SetControlText(int id, const std::string& text) {
+    QWidget* control = Control(id);
+    const QString value = QString::fromStdString(text);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        edit->setText(value);
+        edit->setCursorPosition(0);  // a long number shows its sign and first digits
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        button->setText(value);
+    } else if (auto* label = qobject_cast<QLabel*>(control)) {
+        label->setText(value);
+    } else if (auto* group = qobject_cast<QGroupBox*>(control)) {
+        group->setTitle(value);
+    }
+}
+
+void WaveWindow::DataEntryMessage(int id, const std::string& message) {
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(),
+                    QString::fromStdString(message), QMessageBox::Ok, this);
+    box.exec();
+    // Back to the control that did not read, its text selected for retyping.
+    if (QWidget* control = Control(id)) {
+        control->setFocus(Qt::OtherFocusReason);
+        if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->selectAll();
+    }
+}
+
+void WaveWindow::AppendAboutMenuItem(unsigned command, const std::string& text) {
+    menuItems_.emplace_back(0, QString());
+    menuItems_.emplace_back(command, QString::fromStdString(text));
+}
+
+void WaveWindow::OpenWebAddress(const std::string& address) {
+    if (openWeb_) openWeb_(QUrl(QString::fromStdString(address)));
+}
+
+void WaveWindow::RunAboutBox() {
+    CAboutDlg about(this);
+    about.exec();
+}
