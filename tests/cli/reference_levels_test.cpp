@@ -1,0 +1,59 @@
+// The reference levels against what is known of the continuous problem
+// without solving it: closed forms, state counts, bounds.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "reference_levels.h"
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+
+TEST(ReferenceLevels, OscillatorLaddersByOmega) {
+    // V = x^2 / 2 with unit mass: omega = 1, E_n = n + 1/2 exactly.
+    const std::vector<ReferenceLevel> unit = OscillatorLevels(0.5, 0.0, 1.0, 4);
+    ASSERT_EQ(unit.size(), 4u);
+    for (int n = 0; n < 4; ++n) {
+        EXPECT_EQ(unit[n].n, n);
+        EXPECT_EQ(unit[n].parity, n % 2);
+        EXPECT_EQ(unit[n].energy, n + 0.5);
+    }
+    // The program's x^2 - 8.
+    EXPECT_EQ(OscillatorLevels(1.0, -8.0, 1.0, 1)[0].energy, -8.0 + std::sqrt(2.0) * 0.5);
+}
+
+TEST(ReferenceLevels, WellCountsAndBoundsItsStates) {
+    // One state however shallow (z0 < pi / 2); one more for each pi / 2 of z0.
+    const std::vector<ReferenceLevel> shallow = SquareWellLevels(0.5, -1.0, 1.0);  // z0 = 0.707
+    ASSERT_EQ(shallow.size(), 1u);
+    EXPECT_GT(shallow[0].energy, -1.0);
+    EXPECT_LT(shallow[0].energy, 0.0);
+
+    const double a = 2.0, depth = -50.0;  // z0 = 20: 13 states
+    const std::vector<ReferenceLevel> deep = SquareWellLevels(a, depth, 1.0);
+    ASSERT_EQ(deep.size(), 13u);
+    for (std::size_t n = 0; n < deep.size(); ++n) {
+        EXPECT_EQ(deep[n].n, static_cast<int>(n));
+        EXPECT_EQ(deep[n].parity, n % 2);
+        // Above the bottom, below the infinite well of width 2a.
+        const double infinite = depth + (n + 1) * (n + 1) * kPi * kPi / (8.0 * a * a);
+        EXPECT_GT(deep[n].energy, depth);
+        EXPECT_LT(deep[n].energy, std::fmin(infinite, 0.0)) << n;
+    }
+    // Deep in the well the finite well's ground state nears the infinite one:
+    // z = (pi/2) z0 / (z0 + 1) to first order in 1 / z0.
+    const double z = kPi / 2.0 * 20.0 / 21.0;
+    EXPECT_NEAR(deep[0].energy, depth + z * z / (2.0 * a * a), 2e-3);
+}
+
+TEST(ReferenceLevels, NearestTakesTheSameParityOnly) {
+    const std::vector<ReferenceLevel> ladder = OscillatorLevels(0.5, 0.0, 1.0, 6);
+    EXPECT_EQ(NearestReference(ladder, 0, 1.4)->n, 0);  // 1.5 is odd
+    EXPECT_EQ(NearestReference(ladder, 1, 1.4)->n, 1);
+    EXPECT_EQ(NearestReference(ladder, 0, 100.0)->n, 4);
+    EXPECT_FALSE(NearestReference({}, 0, 1.0).has_value());
+}
+
+}  // namespace
