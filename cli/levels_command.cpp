@@ -65,12 +65,12 @@ std::string Table(const std::vector<PotentialRun>& runs) {
         out += std::string(run.potential->caption) + " (" + run.potential->name +
                "): " + std::to_string(run.levels.size()) + " levels below the scan's ceiling " +
                Exact(run.ceiling) + "\n";
-        out += PadLeft("#", 3) + "  " + PadRight("parity", 7) + PadRight("energy", 24) +
+        out += PadLeft("#", 3) + "  " + PadRight("parity", 8) + PadRight("energy", 24) +
                PadLeft("ticks", 5) + "  " + PadRight("exact", 24) + "difference\n";
         for (const FoundLevel& level : run.levels) {
             const std::optional<ReferenceLevel> ref = run.Reference(level);
             out += PadLeft(std::to_string(level.index), 3) + "  " +
-                   PadRight(ParityName(level.parity), 7) + PadRight(Exact(level.energy), 24) +
+                   PadRight(ParityName(level.parity), 8) + PadRight(Exact(level.energy), 24) +
                    PadLeft(std::to_string(level.ticks), 5) + "  " +
                    PadRight(ref ? Exact(ref->energy) : "-", 24) +
                    (ref ? Brief(level.energy - ref->energy) : "-") + "\n";
