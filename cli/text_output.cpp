@@ -1,6 +1,7 @@
 #include "text_output.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <system_error>
 
@@ -20,6 +21,7 @@ std::string ToChars(double value, std::chars_format format, int precision) {
 }  // namespace
 
 std::string Exact(double value) {
+    if (std::isnan(value)) return "nan";  // not "-nan": a sign means nothing here
     return ToChars(value, std::chars_format::general, 17);
 }
 
