@@ -244,6 +244,7 @@ void WaveWindow::DataEntryMessage(int id, const std::string& message) {
     QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(),
                     QString::fromStdString(message), QMessageBox::Ok, this);
     box.exec();
+    activateWindow();
     // Back to the control that did not read, its text selected for retyping.
     if (QWidget* control = Control(id)) {
         control->setFocus(Qt::OtherFocusReason);
@@ -263,4 +264,7 @@ void WaveWindow::OpenWebAddress(const std::string& address) {
 void WaveWindow::RunAboutBox() {
     CAboutDlg about(this);
     about.exec();
+    // A closed modal box hands the keyboard back to its owner, with or
+    // without a window manager to do it.
+    activateWindow();
 }
