@@ -23,6 +23,16 @@
 #include "up_down_control.h"
 #include "wave_app.h"
 
+QWidget* WaveWindow::Control(int id) const {
+    const auto it = controls_.find(id);
+    return it == controls_.end() ? nullptr : it->second;
+}
+
+template <class Widget>
+Widget* WaveWindow::ControlAs(int id) const {
+    return qobject_cast<Widget*>(Control(id));
+}
+
 WaveWindow::WaveWindow(QWidget* parent) : QDialog(parent) {
     const DialogTemplate& dialog = MainDialogTemplate();
     setWindowTitle(QString::fromUtf8(dialog.title));
@@ -96,16 +106,6 @@ void WaveWindow::ConnectControls() {
     auto* about = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(about, &QShortcut::activated, this,
             [this] { RunSystemCommand(res::kAboutBoxCommand); });
-}
-
-QWidget* WaveWindow::Control(int id) const {
-    const auto it = controls_.find(id);
-    return it == controls_.end() ? nullptr : it->second;
-}
-
-template <class Widget>
-Widget* WaveWindow::ControlAs(int id) const {
-    return qobject_cast<Widget*>(Control(id));
 }
 
 // ---- The window menu and closing ---------------------------------------------
