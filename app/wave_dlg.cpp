@@ -170,6 +170,12 @@ void CWaveDlg::CreateFrameBitmap() {
 
 void CWaveDlg::Redraw() {
     if (!m_plotNormal || !m_canvasNormal) return;
+    // What this picture shows that can change before the next Redraw: the
+    // tab, and whether a search step has begun (a step that ends the scan
+    // sets the flag and draws nothing). Everything else it shows changes
+    // only together with a Redraw.
+    drawTab_ = platform_.CurrentTab();
+    drawSearching_ = m_searching;
     if (deferredDrawing_) {
         drawPending_ = true;
     } else {
@@ -185,7 +191,7 @@ void CWaveDlg::OnPaint() {
 
 void CWaveDlg::DrawFrame() {
     drawPending_ = false;
-    switch (platform_.CurrentTab()) {
+    switch (drawTab_) {
         case 0:
             DrawNormalView();
             break;
@@ -206,7 +212,7 @@ void CWaveDlg::DrawNormalView() {
             plot.PlotFunction(m_lowerRe, &m_profiles[kReal], 0.0);
             plot.PlotFunction(m_lowerDensity, &m_profiles[kDensity], 0.0);
         }
-    } else if (m_searching) {
+    } else if (drawSearching_) {
         if (m_lower.HasSamples()) plot.PlotFunction(m_lowerRe, &m_profiles[kLowerBracket], 0.0);
         if (m_upper.HasSamples()) plot.PlotFunction(m_upperRe, &m_profiles[kUpperBracket], 0.0);
     } else {
@@ -233,9 +239,6 @@ void CWaveDlg::DrawZoomView() {
 void CWaveDlg::SearchStep() {
     if (!m_potential || !m_canvasNormal) return;
     HandlerScope scope(*this);
-    // The one change a step can make without redrawing: keep the picture the
-    // last Redraw asked for.
-    if (drawPending_ && !m_searching) DrawFrame();
     m_searching = 1;
     switch (m_searchState) {
         case 0:

@@ -136,5 +136,9 @@ class CWaveDlg {
     bool timerRunning_ = false;
     bool deferredDrawing_ = false;
     bool drawPending_ = false;
+    // The tab and the search flag as the last Redraw saw them: the picture
+    // it asked for, however late it is drawn.
+    int drawTab_ = -1;
+    std::uint8_t drawSearching_ = 0;
     Tick lastTick_ = Tick::None;
 };

@@ -4,8 +4,10 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 
+#include "channel_math.h"
 #include "pixel.h"
 
 class ColorMap {
@@ -32,6 +34,20 @@ class ColorRamp : public ColorMap {
     // Each channel is trunc(start + (end - start) * u) modulo 256, alpha
     // included; a PixelRGB24 out drops the alpha.
     void Map(Pixel& out, double t) const override;
+    // The packed colour (alpha in the top byte) that Map hands to the pixel:
+    // for painting loops that store it without going through a pixel.
+    std::uint32_t Packed(double t) const {
+        const double u = repeat_ == 1.0 ? t : std::fmod(t * repeat_, 1.0);
+        // Only the low byte of each channel is kept: outside 0..1 a channel wraps.
+        const auto mix = [u](std::uint8_t start, std::int16_t delta) -> std::uint32_t {
+            return channel::TruncWrapByte(start + delta * u);
+        };
+        const std::uint32_t a = mix(start_.alpha(), delta_[3]);
+        const std::uint32_t r = mix(start_.red, delta_[0]);
+        const std::uint32_t g = mix(start_.green, delta_[1]);
+        const std::uint32_t b = mix(start_.blue, delta_[2]);
+        return a << 24 | r << 16 | g << 8 | b;
+    }
 
   private:
     void UpdateDelta();

@@ -282,11 +282,6 @@ void BufferImage::SetPixel(std::uint16_t x, std::uint16_t y, const Pixel& in) {
     std::memcpy(p, bytes, Encode(in, bytes));
 }
 
-void BufferImage::SetRgb(std::uint16_t x, std::uint16_t y, std::uint32_t packed) {
-    if (!Contains(x, y)) return;
-    EncodeRgb(packed, buffer_.get() + Offset(x, y));
-}
-
 void BufferImage::CopyTo(std::uint8_t* destination) const {
     if (!buffer_ || !destination || format_ == kGrayF32) return;
     std::memcpy(destination, buffer_.get(), ByteSize());

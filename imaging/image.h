@@ -75,7 +75,18 @@ class BufferImage : public Image {
     // 3); another kind is written through its packed colour. Format 1 always
     // stores the low byte of in's packed colour.
     void SetPixel(std::uint16_t x, std::uint16_t y, const Pixel& in);
-    void SetRgb(std::uint16_t x, std::uint16_t y, std::uint32_t packed);
+    void SetRgb(std::uint16_t x, std::uint16_t y, std::uint32_t packed) {
+        if (!Contains(x, y)) return;
+        if (format_ == kRgb24) {
+            // The frame's format, once per painted pixel: inline, no dispatch.
+            std::uint8_t* p = buffer_.get() + (static_cast<std::size_t>(y) * width_ + x) * 3;
+            p[0] = static_cast<std::uint8_t>(packed);
+            p[1] = static_cast<std::uint8_t>(packed >> 8);
+            p[2] = static_cast<std::uint8_t>(packed >> 16);
+            return;
+        }
+        EncodeRgb(packed, buffer_.get() + Offset(x, y));
+    }
     // Copies ByteSize() bytes to destination for formats 1 to 3; a float
     // image has no matching bitmap, so format 4 copies nothing.
     void CopyTo(std::uint8_t* destination) const;

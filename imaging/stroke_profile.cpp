@@ -28,11 +28,7 @@ void RampProfile::Scale(double k) {
 void RampProfile::ColorAt(Pixel& out, double distance) const {
     if (!map_) {
         out.Scale(0.0);
-    } else if (distance < inner_) {
-        map_->Map(out, 0.0);
-    } else if (distance > outer_) {
-        map_->Map(out, 1.0);
     } else {
-        map_->Map(out, (distance - inner_) / span_);
+        map_->Map(out, RampPosition(distance));
     }
 }

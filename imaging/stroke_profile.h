@@ -50,6 +50,14 @@ class RampProfile : public StrokeProfile {
     void ColorAt(Pixel& out, double distance) const override;
     void Scale(double k) override;
 
+    // Where ColorAt reads the map for a distance: 0 within inner, 1 beyond
+    // outer, a linear blend between.
+    double RampPosition(double distance) const {
+        if (distance < inner_) return 0.0;
+        if (distance > outer_) return 1.0;
+        return (distance - inner_) / span_;
+    }
+
   private:
     const ColorMap* map_ = nullptr;
     double inner_ = 5.0;

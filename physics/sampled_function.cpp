@@ -102,14 +102,16 @@ Vector2 Integrator::InnerProduct(const ComplexFunction& f, const ComplexFunction
     const double width = interval_.y - a;
     const double h = width / steps_;
 
+    // A norm reads one function twice at every point: once will do.
+    const bool same = &f == &g;
     const Vector2 fa = f.Value(a);
-    Vector2 p = ConjugateProduct(fa, g.Value(a));
+    Vector2 p = ConjugateProduct(fa, same ? fa : g.Value(a));
     Vector2 sum;
     for (unsigned k = 1; k <= steps_; ++k) {
         // x from the step index, never accumulated, so the last point is b.
         const double x = (k * width) / steps_ + a;
         const Vector2 fx = f.Value(x);
-        const Vector2 q = ConjugateProduct(fx, g.Value(x));
+        const Vector2 q = ConjugateProduct(fx, same ? fx : g.Value(x));
         sum = sum + (p + q) * 0.5;
         p = q;
     }

@@ -1,6 +1,46 @@
 #include "wave_function.h"
 
+#include <bit>
 #include <cmath>
+#include <new>
+#include <optional>
+#include <typeinfo>
+
+#include "potentials.h"
+
+namespace {
+
+// The kind and settings of a potential whose values depend on them and on x
+// alone; nothing for any other function. The exact type is required: a
+// derived class may compute its values differently.
+struct Settings {
+    int kind;
+    std::array<double, 3> values;
+};
+
+std::optional<Settings> SettingsOf(const RealFunction& f) {
+    if (typeid(f) == typeid(PowerPotential)) {
+        const auto& p = static_cast<const PowerPotential&>(f);
+        return Settings{1, {p.Coefficient(), p.Exponent(), p.Offset()}};
+    }
+    if (typeid(f) == typeid(SquareWell)) {
+        const auto& w = static_cast<const SquareWell&>(f);
+        return Settings{2, {w.HalfWidth(), w.Depth(), 0.0}};
+    }
+    if (typeid(f) == typeid(WoodsSaxonPotential)) {
+        const auto& ws = static_cast<const WoodsSaxonPotential&>(f);
+        return Settings{3, {ws.Strength(), 0.0, 0.0}};
+    }
+    return std::nullopt;
+}
+
+// Compared bit for bit, so that -0.0 and 0.0, or two NaNs, are told apart
+// exactly when the values could differ.
+std::uint64_t Bits(double v) {
+    return std::bit_cast<std::uint64_t>(v);
+}
+
+}  // namespace
 
 void WaveFunction::Integrate(std::uint8_t parity, double energy) {
     if (!potential_) return;
@@ -20,11 +60,12 @@ void WaveFunction::Integrate(std::uint8_t parity, double energy) {
                                 : std::uint16_t{0};
 
     if (centreValid && n > 0 && i0 < n - 1) {
+        const double* table = PotentialTable(i0, n - 1u, xmin, h);
         for (unsigned i = i0; i < n - 1u; ++i) {
             SetSample(static_cast<std::uint16_t>(i), {y, 0.0});
-            const double x = i * h + xmin;
+            const double v = table ? table[i - i0] : potential_->Value(i * h + xmin);
             // Slope first, then value with the new slope.
-            d = d + (((potential_->Value(x) - energy) * massFactor_ * y) * 2.0) * h;
+            d = d + (((v - energy) * massFactor_ * y) * 2.0) * h;
             y = y + h * d;
         }
         for (unsigned k = 0; k < i0; ++k) {
@@ -40,4 +81,32 @@ void WaveFunction::Integrate(std::uint8_t parity, double energy) {
     } else {
         DivideScale(Value(0.0).x);
     }
+}
+
+const double* WaveFunction::PotentialTable(unsigned first, unsigned end, double xmin, double h) {
+    const std::optional<Settings> settings = SettingsOf(*potential_);
+    if (!settings || end <= first) return nullptr;
+    TableKey key;
+    key.kind = settings->kind;
+    for (std::size_t k = 0; k < key.settings.size(); ++k)
+        key.settings[k] = Bits(settings->values[k]);
+    key.xmin = Bits(xmin);
+    key.step = Bits(h);
+    key.first = first;
+    key.end = end;
+    if (tableValid_ && key == tableKey_) return table_.get();
+
+    tableValid_ = false;
+    const unsigned size = end - first;
+    if (size > tableSize_) {
+        table_.reset(new (std::nothrow) double[size]);
+        tableSize_ = table_ ? size : 0;
+        if (!table_) return nullptr;
+    }
+    // The same x and the same call as the integration would make.
+    for (unsigned i = first; i < end; ++i)
+        table_[i - first] = potential_->Value(i * h + xmin);
+    tableKey_ = key;
+    tableValid_ = true;
+    return table_.get();
 }

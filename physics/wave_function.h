@@ -2,7 +2,9 @@
 // with even or odd starting values, then mirrored onto x < 0.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <memory>
 
 #include "real_function.h"
 #include "sampled_function.h"
@@ -20,6 +22,28 @@ class WaveFunction : public SampledFunction {
     void Integrate(std::uint8_t parity, double energy);
 
   private:
+    // The potential at the outward pass's grid points. A search integrates
+    // one potential on one grid hundreds of times, and evaluating it (a pow or
+    // an exp per point) was most of the work. The table is kept only for the
+    // program's own potentials, whose values depend on x and on their settings
+    // alone; it is keyed on the kind, the settings and the grid, so any change
+    // of these fills it afresh. Null when no table can be had.
+    const double* PotentialTable(unsigned first, unsigned end, double xmin, double h);
+
+    struct TableKey {
+        int kind = 0;
+        std::array<std::uint64_t, 3> settings{};
+        std::uint64_t xmin = 0;
+        std::uint64_t step = 0;
+        unsigned first = 0;
+        unsigned end = 0;
+        bool operator==(const TableKey&) const = default;
+    };
+
     const RealFunction* potential_ = nullptr;
     double massFactor_ = 1.0;
+    TableKey tableKey_;
+    bool tableValid_ = false;
+    std::unique_ptr<double[]> table_;
+    unsigned tableSize_ = 0;
 };

@@ -3,6 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
+#include <new>
+#include <typeinfo>
+
+#include "color_ramp.h"
 
 namespace {
 
@@ -129,6 +134,117 @@ bool ClipSegment(Vector2& a, Vector2& b, Vector2 lo, Vector2 hi) {
     return ClipAxis(a.x, a.y, b.x, b.y, lo.x, hi.x) && ClipAxis(a.y, a.x, b.y, b.x, lo.y, hi.y);
 }
 
+// One step of a line scan: the band of pixels j = jLo..jHi across the line
+// from the step's cell, e being the cell's offset from the line. Pixel j lies
+// at signed distance d = (j + e) u from the line, and its foot on the line at
+// q = s d v; it is painted when fromA < q < fromB (strictly between the ends:
+// the square caps) and |d| < w.
+struct BandStep {
+    double e, u, s, v, fromA, fromB, w;
+
+    bool Paints(Index j, double& distance) const {
+        const double d = (static_cast<double>(j) + e) * u;
+        const double q = s * d * v;
+        if (!(fromA < q && fromB > q)) return false;
+        distance = std::abs(d);
+        return distance < w;
+    }
+
+    // Every quantity above is monotone in j, rounding included, so each test
+    // passes on a run of consecutive j and so does their conjunction. The run
+    // is grown from the j nearest the line; only when that one fails (near an
+    // end of the segment) is the whole band tested. The pixels are distinct,
+    // so the order they are painted in does not matter.
+    template <typename PaintAt>
+    void Scan(Index jLo, Index jHi, PaintAt paint) const {
+        if (jLo > jHi) return;
+        const Index nearest = std::clamp(Trunc(std::floor(0.5 - e)), jLo, jHi);
+        double distance = 0.0;
+        if (!Paints(nearest, distance)) {
+            for (Index j = jLo; j <= jHi; ++j) {
+                if (Paints(j, distance)) paint(j, distance);
+            }
+            return;
+        }
+        paint(nearest, distance);
+        for (Index j = nearest + 1; j <= jHi && Paints(j, distance); ++j)
+            paint(j, distance);
+        for (Index j = nearest - 1; j >= jLo && Paints(j, distance); --j)
+            paint(j, distance);
+    }
+};
+
+// Paints pixels in the colour the profile gives for a distance, stored as the
+// image's SetPixel stores it. How is settled once per primitive: the frame's
+// own combination, a ramp profile over a colour ramp on a 24-bit image, stores
+// the ramp's packed colour directly; a solid profile's one colour is made
+// once; anything else goes through the profile and a pixel every time. The
+// bytes are the same on every road.
+class Brush {
+  public:
+    // With painted non-null, a pixel whose entry there equals stamp is left
+    // as it is, and every pixel painted gets that mark.
+    Brush(const StrokeProfile& profile, BufferImage& image, std::uint8_t* painted = nullptr,
+          std::uint8_t stamp = 0)
+        : profile_(profile),
+          image_(image),
+          width_(image.Width()),
+          height_(image.Height()),
+          painted_(painted),
+          stamp_(stamp) {
+        if (typeid(profile) == typeid(RampProfile)) {
+            const auto& ramp = static_cast<const RampProfile&>(profile);
+            const ColorMap* map = ramp.Map();
+            if (map != nullptr && typeid(*map) == typeid(ColorRamp) && image.Format() == kRgb24) {
+                ramp_ = &ramp;
+                colours_ = static_cast<const ColorRamp*>(map);
+            }
+        } else if (typeid(profile) == typeid(SolidProfile)) {
+            // Its colour does not depend on the distance.
+            profile.ColorAt(scratch_, 0.0);
+            solid_ = true;
+        }
+    }
+
+    // Pixel (x, y) in the colour for distance d, provided it lies inside the
+    // image. Coordinates are true ones, never wrapped.
+    void Paint(Index x, Index y, double d) {
+        if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+        if (painted_ != nullptr) {
+            std::uint8_t& mark = painted_[y * width_ + x];
+            if (mark == stamp_) return;
+            mark = stamp_;
+        }
+        const auto px = static_cast<std::uint16_t>(x);
+        const auto py = static_cast<std::uint16_t>(y);
+        if (colours_ != nullptr) {
+            image_.SetRgb(px, py, colours_->Packed(ramp_->RampPosition(d)));
+            return;
+        }
+        if (!solid_) profile_.ColorAt(scratch_, d);
+        image_.SetPixel(px, py, scratch_);
+    }
+
+    // True where Paint would leave the pixel alone whatever the distance: off
+    // the image, or already painted by a later piece of the curve.
+    bool Skips(Index x, Index y) const {
+        if (x < 0 || y < 0 || x >= width_ || y >= height_) return true;
+        return painted_ != nullptr && painted_[y * width_ + x] == stamp_;
+    }
+
+  private:
+    const StrokeProfile& profile_;
+    BufferImage& image_;
+    Index width_;
+    Index height_;
+    std::uint8_t* painted_;
+    std::uint8_t stamp_;
+    const RampProfile* ramp_ = nullptr;
+    const ColorRamp* colours_ = nullptr;
+    bool solid_ = false;
+    PixelRGB24 scratch_;
+};
+
 }  // namespace
 
 Canvas::Canvas(double pixelsPerUnit, double angle, Vector2 origin)
@@ -178,12 +294,6 @@ double PlotCanvas::PixelSize() const {
     return 1.0 / PixelsPerUnit();
 }
 
-void PlotCanvas::Paint(Index x, Index y, double d, PixelRGB24& scratch) const {
-    if (x < 0 || y < 0 || x >= image_->Width() || y >= image_->Height()) return;
-    profile->ColorAt(scratch, d);
-    image_->SetPixel(static_cast<std::uint16_t>(x), static_cast<std::uint16_t>(y), scratch);
-}
-
 void PlotCanvas::DrawLine(Vector2 a, Vector2 b) {
     if (profile == nullptr || image_ == nullptr) return;
     if (!Finite(a) || !Finite(b)) return;
@@ -229,7 +339,7 @@ void PlotCanvas::DrawLine(Vector2 a, Vector2 b) {
     // stroke's whole width at the square end.
     const Index startX = Trunc(a.x - w * ux);
     const Index startY = Trunc(a.y - w * uy);
-    PixelRGB24 scratch;
+    Brush brush(*profile, *image_, paintOnce_ ? painted_.get() : nullptr, paintedStamp_);
 
     if (nx > ny) {
         // x-major: one column per step, a band of rows around the line.
@@ -252,16 +362,8 @@ void PlotCanvas::DrawLine(Vector2 a, Vector2 b) {
             const double fromB = static_cast<double>(sx) * (b.x - static_cast<double>(x));
             const Index jLo = std::max(-band, -y);
             const Index jHi = std::min(band - 1, height - 1 - y);
-            for (Index j = jLo; j <= jHi; ++j) {
-                const double d = (static_cast<double>(j) + e) * ux;
-                const double q = static_cast<double>(sx) * d * uy;
-                // Only pixels whose foot on the line lies strictly between the
-                // ends: the square caps.
-                if (fromA < q && fromB > q) {
-                    const double distance = std::abs(d);
-                    if (distance < w) Paint(x, y + j, distance, scratch);
-                }
-            }
+            const BandStep step{e, ux, static_cast<double>(sx), uy, fromA, fromB, w};
+            step.Scan(jLo, jHi, [&](Index j, double distance) { brush.Paint(x, y + j, distance); });
             e1 += nx;
             e2 += ny;
             if (e1 > nx) {
@@ -295,14 +397,8 @@ void PlotCanvas::DrawLine(Vector2 a, Vector2 b) {
             const double fromB = static_cast<double>(sy) * (b.y - static_cast<double>(y));
             const Index jLo = std::max(-band, -x);
             const Index jHi = std::min(band - 1, width - 1 - x);
-            for (Index j = jLo; j <= jHi; ++j) {
-                const double d = (static_cast<double>(j) + e) * uy;
-                const double q = static_cast<double>(sy) * d * ux;
-                if (fromA < q && fromB > q) {
-                    const double distance = std::abs(d);
-                    if (distance < w) Paint(x + j, y, distance, scratch);
-                }
-            }
+            const BandStep step{e, uy, static_cast<double>(sy), ux, fromA, fromB, w};
+            step.Scan(jLo, jHi, [&](Index j, double distance) { brush.Paint(x + j, y, distance); });
             e1 += nx;
             e2 += ny;
             if (e1 > ny) {
@@ -330,7 +426,7 @@ void PlotCanvas::DrawDisc(Vector2 centre, double radius) {
     const Index n = Trunc(std::abs(outer)) + 2;
     const double outer2 = outer * outer;
     const double radius2 = radius * radius;
-    PixelRGB24 scratch;
+    Brush brush(*profile, *image_, paintOnce_ ? painted_.get() : nullptr, paintedStamp_);
     const Index iLo = std::max(-n, -cy);
     const Index iHi = std::min(n, height - 1 - cy);
     const Index jLo = std::max(-n, -cx);
@@ -339,7 +435,7 @@ void PlotCanvas::DrawDisc(Vector2 centre, double radius) {
         for (Index j = jLo; j <= jHi; ++j) {
             const double q = static_cast<double>(i * i + j * j);
             if (q < outer2) {
-                Paint(cx + j, cy + i, q < radius2 ? 0.0 : std::sqrt(q) - radius, scratch);
+                brush.Paint(cx + j, cy + i, q < radius2 ? 0.0 : std::sqrt(q) - radius);
             }
         }
     }
@@ -432,26 +528,46 @@ void PlotCanvas::DrawCurvePoint(Vector2 point, Vector2 tangent) {
     const Walk walk{cx + Trunc(reach.x), cy + Trunc(reach.y), sx, sy, nx, ny, major};
     Count begin = 0;
     Count end = major + 2;
-    // Side pixels lie one cell away from the walk.
-    ClipSteps(
-        begin, end, [&](Count k) { return walk.XAt(k); }, nx > 0 ? sx : 0, -1, width);
-    ClipSteps(
-        begin, end, [&](Count k) { return walk.YAt(k); }, ny > 0 ? sy : 0, -1, height);
+    // Side pixels lie one cell away from the walk. A walk that stays well
+    // inside the image (each axis moves at most its count) needs no cutting.
+    const bool inside =
+        walk.x0 - static_cast<Index>(nx) > 0 && walk.x0 + static_cast<Index>(nx) < width - 1 &&
+        walk.y0 - static_cast<Index>(ny) > 0 && walk.y0 + static_cast<Index>(ny) < height - 1;
+    if (!inside) {
+        ClipSteps(
+            begin, end, [&](Count k) { return walk.XAt(k); }, nx > 0 ? sx : 0, -1, width);
+        ClipSteps(
+            begin, end, [&](Count k) { return walk.YAt(k); }, ny > 0 ? sy : 0, -1, height);
+    }
 
-    PixelRGB24 scratch;
+    Brush brush(*profile, *image_, paintOnce_ ? painted_.get() : nullptr, paintedStamp_);
+    // Squares beyond this have a square root beyond w, whatever the
+    // rounding: the root is not needed to turn them away. (For a w so small
+    // that its square would lose precision no square is turned away early.)
+    const double farSquare =
+        w >= 1e-150 ? w * w * (1.0 + 1e-9) : std::numeric_limits<double>::infinity();
     const auto paintWithin = [&](Index qx, Index qy) {
+        if (brush.Skips(qx, qy)) return;
         const double ddx = static_cast<double>(qx) - point.x;
         const double ddy = static_cast<double>(qy) - point.y;
-        const double d = std::sqrt(ddx * ddx + ddy * ddy);
-        if (d <= w) Paint(qx, qy, d, scratch);
+        const double square = ddx * ddx + ddy * ddy;
+        if (square > farSquare) return;
+        const double d = std::sqrt(square);
+        if (d <= w) brush.Paint(qx, qy, d);
     };
     Index x = walk.XAt(begin);
     Index y = walk.YAt(begin);
     Count e1 = walk.ErrorX(begin);
     Count e2 = walk.ErrorY(begin);
+    // Without a step along the minor axis both side pixels are the walk cell
+    // itself, which then needs painting only once: it gets the same colour
+    // each time. That is the case on every nearly flat stretch of a curve.
+    const bool sidesApart = (nx > ny ? sy : sx) != 0;
     for (Count k = begin; k < end; ++k) {
-        paintWithin(x + side1x, y + side1y);
-        paintWithin(x + side2x, y + side2y);
+        if (sidesApart) {
+            paintWithin(x + side1x, y + side1y);
+            paintWithin(x + side2x, y + side2y);
+        }
         paintWithin(x, y);
         e1 += nx;
         e2 += ny;
@@ -464,6 +580,51 @@ void PlotCanvas::DrawCurvePoint(Vector2 point, Vector2 tangent) {
             y += sy;
         }
     }
+}
+
+void PlotCanvas::DrawCurve(std::span<const CurvePiece> pieces) {
+    // Back to front is safe when every pixel a primitive paints gets one
+    // colour that depends on that primitive and that pixel alone: true of
+    // this class's primitives (a pixel painted twice within one is painted
+    // at the same distance) with a profile that maps a distance to a colour
+    // and nothing else.
+    const bool orderFree =
+        typeid(*this) == typeid(PlotCanvas) && profile != nullptr && image_ != nullptr &&
+        (typeid(*profile) == typeid(RampProfile) || typeid(*profile) == typeid(SolidProfile));
+    if (!orderFree || pieces.size() < 2 || !BeginPaintOnce()) {
+        for (const CurvePiece& piece : pieces)
+            DrawPiece(piece);
+        return;
+    }
+    paintOnce_ = true;
+    for (auto it = pieces.rbegin(); it != pieces.rend(); ++it)
+        DrawPiece(*it);
+    paintOnce_ = false;
+}
+
+void PlotCanvas::DrawPiece(const CurvePiece& piece) {
+    if (piece.kind == CurvePiece::Kind::Point) {
+        CurvePoint(piece.a, piece.b);
+    } else {
+        Line(piece.a, piece.b);
+    }
+}
+
+bool PlotCanvas::BeginPaintOnce() {
+    const std::size_t size = static_cast<std::size_t>(image_->Width()) * image_->Height();
+    if (size != paintedSize_) {
+        painted_.reset(new (std::nothrow) std::uint8_t[size]());
+        paintedSize_ = painted_ ? size : 0;
+        paintedStamp_ = 0;
+        if (!painted_) return false;
+    }
+    // A new mark for every curve; the record is wiped only when the marks
+    // run out.
+    if (++paintedStamp_ == 0) {
+        std::fill_n(painted_.get(), paintedSize_, std::uint8_t{0});
+        paintedStamp_ = 1;
+    }
+    return true;
 }
 
 void PlotCanvas::Clear(const Pixel& colour) {

@@ -10,6 +10,8 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <span>
 
 #include "image.h"
 #include "pixel.h"
@@ -47,6 +49,16 @@ class Canvas {
     Vector2 origin_;
 };
 
+// One piece of a plotted curve, in world coordinates: a stroke across the
+// curve at a sample point (CurvePoint(a, b), b being the tangent) or a
+// straight join (Line(a, b)).
+struct CurvePiece {
+    enum class Kind : std::uint8_t { Point, Line };
+    Kind kind;
+    Vector2 a;
+    Vector2 b;
+};
+
 class PlotCanvas : public Canvas {
   public:
     PlotCanvas(BufferImage* image, double pixelsPerUnit, double angle, Vector2 origin);
@@ -73,6 +85,14 @@ class PlotCanvas : public Canvas {
     // Every pixel of the image; the only primitive that ignores the profile.
     void Clear(const Pixel& colour) override;
 
+    // The pieces of one curve with the current profile: the same picture as
+    // CurvePoint or Line for each piece in order. Neighbouring pieces cover
+    // each other's pixels several times over, and only the last paint of a
+    // pixel is seen; so where the outcome is known not to depend on the order
+    // (this very class, and a profile whose colour depends on the distance
+    // alone) the pieces are painted last to first and each pixel only once.
+    void DrawCurve(std::span<const CurvePiece> pieces);
+
     BufferImage* Image() const { return image_; }
 
     // The current stroke profile; not owned. Null paints nothing. The plotter
@@ -80,9 +100,16 @@ class PlotCanvas : public Canvas {
     StrokeProfile* profile = nullptr;
 
   private:
-    // Paints pixel (x, y) in the profile's colour at distance d, provided it
-    // lies inside the image. Coordinates are true ones, never wrapped.
-    void Paint(std::int64_t x, std::int64_t y, double d, PixelRGB24& scratch) const;
+    void DrawPiece(const CurvePiece& piece);
+    // Readies the record of painted pixels for one curve; false if there is
+    // no memory for it.
+    bool BeginPaintOnce();
 
     BufferImage* image_;
+    // While a curve is painted back to front, a pixel whose entry in
+    // painted_ equals paintedStamp_ has been painted and keeps its colour.
+    std::unique_ptr<std::uint8_t[]> painted_;
+    std::size_t paintedSize_ = 0;
+    std::uint8_t paintedStamp_ = 0;
+    bool paintOnce_ = false;
 };

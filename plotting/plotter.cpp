@@ -69,6 +69,14 @@ void Plotter::PlotFunction(const RealFunction& f, StrokeProfile* curveProfile, d
     // (a wall of a discontinuous potential), are joined by straight lines. A
     // sample outside the vertical range is skipped and no line joins it to the
     // next one inside.
+    // The pieces are collected first and handed to the canvas as one curve.
+    pieces_.clear();
+    const auto point = [this](Vector2 p, Vector2 t) {
+        pieces_.push_back({CurvePiece::Kind::Point, p, t});
+    };
+    const auto line = [this](Vector2 a, Vector2 b) {
+        pieces_.push_back({CurvePiece::Kind::Line, a, b});
+    };
     const double dx = canvas.PixelSize() * 0.5;
     Vector2 prev(minX, f.Value(minX) + offset);
     for (double x = minX; x < maxX;) {
@@ -78,12 +86,12 @@ void Plotter::PlotFunction(const RealFunction& f, StrokeProfile* curveProfile, d
             const bool prevInside = minY < prev.y && prev.y < maxY;
             if (std::abs(slope) < 1.0) {
                 if (std::abs(p.y - prev.y) <= 1.0) {
-                    canvas.CurvePoint(p, Vector2(1.0, slope));
+                    point(p, Vector2(1.0, slope));
                 } else if (prevInside) {
-                    canvas.Line(prev, p);
+                    line(prev, p);
                 }
             } else if (std::abs(slope) >= 1.0) {
-                if (prevInside) canvas.Line(prev, p);
+                if (prevInside) line(prev, p);
             }
         }
         prev = p;
@@ -91,6 +99,7 @@ void Plotter::PlotFunction(const RealFunction& f, StrokeProfile* curveProfile, d
         if (next == x) break;
         x = next;
     }
+    canvas.DrawCurve(pieces_);
 
     canvas.profile = saved;
 }

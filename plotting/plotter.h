@@ -5,6 +5,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "canvas.h"
 #include "pixel.h"
@@ -44,6 +45,7 @@ class Plotter {
 
   private:
     PlotCanvas* canvas_;
+    std::vector<CurvePiece> pieces_;  // the curve being plotted, kept for its memory
     std::unique_ptr<Pixel> background_;
     double gridStepX_ = 0.0;
     double gridStepY_ = 0.0;
