@@ -37,23 +37,32 @@ class ColorRamp : public ColorMap {
     // The packed colour (alpha in the top byte) that Map hands to the pixel:
     // for painting loops that store it without going through a pixel.
     std::uint32_t Packed(double t) const {
-        const double u = repeat_ == 1.0 ? t : std::fmod(t * repeat_, 1.0);
-        // Only the low byte of each channel is kept: outside 0..1 a channel wraps.
-        const auto mix = [u](std::uint8_t start, std::int16_t delta) -> std::uint32_t {
-            return channel::TruncWrapByte(start + delta * u);
-        };
-        const std::uint32_t a = mix(start_.alpha(), delta_[3]);
-        const std::uint32_t r = mix(start_.red, delta_[0]);
-        const std::uint32_t g = mix(start_.green, delta_[1]);
-        const std::uint32_t b = mix(start_.blue, delta_[2]);
-        return a << 24 | r << 16 | g << 8 | b;
+        const double u = Position(t);
+        return Channel(3, u) << 24 | PackedRgb(u, Unrepeated{});
     }
+    // The same without alpha, for images that do not store it.
+    std::uint32_t PackedRgb(double t) const { return PackedRgb(Position(t), Unrepeated{}); }
 
   private:
+    struct Unrepeated {};
+
     void UpdateDelta();
+    double Position(double t) const { return repeat_ == 1.0 ? t : std::fmod(t * repeat_, 1.0); }
+    // Channel c (red, green, blue, alpha) at u; only its low byte is kept,
+    // so outside 0..1 a channel wraps.
+    std::uint32_t Channel(int c, double u) const {
+        return channel::TruncWrapByte(startValue_[c] + deltaValue_[c] * u);
+    }
+    std::uint32_t PackedRgb(double u, Unrepeated) const {
+        return Channel(0, u) << 16 | Channel(1, u) << 8 | Channel(2, u);
+    }
 
     double repeat_ = 1.0;
     std::array<std::int16_t, 4> delta_{};  // red, green, blue, alpha: end minus start
+    // The start channels and the differences as doubles, as every mix uses
+    // them (start + delta * u): converted once, not per pixel.
+    std::array<double, 4> startValue_{};
+    std::array<double, 4> deltaValue_{};
     PixelARGB32 start_;
     PixelARGB32 end_;
 };

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <new>
+#include <typeinfo>
+
+#include "wave_function.h"
 
 void SampledFunction::SetRange(double xmin, double xmax) {
     xmin_ = xmin;
@@ -19,14 +22,6 @@ bool SampledFunction::Resize(std::uint16_t n) {
     count_ = n;
     step_ = (xmax_ - xmin_) / (count_ - 1.0);
     return true;
-}
-
-void SampledFunction::SetSample(std::uint16_t i, Vector2 v) {
-    if (i < count_) samples_[i] = v;
-}
-
-Vector2 SampledFunction::GetSample(std::uint16_t i) const {
-    return i < count_ ? samples_[i] : Vector2{};
 }
 
 bool SampledFunction::CopyFrom(const SampledFunction& source) {
@@ -68,17 +63,45 @@ Vector2 SampledFunction::Derivative(double x) const {
     return {((s1.x - s0.x) / step_) * scale_, ((s1.y - s0.y) / step_) * scale_};
 }
 
+namespace {
+
+// The target itself when its Value and Derivative are the sampled ones (not
+// overridden); null otherwise.
+const SampledFunction* PlainSampled(const ComplexFunction* f) {
+    if (f != nullptr &&
+        (typeid(*f) == typeid(SampledFunction) || typeid(*f) == typeid(WaveFunction)))
+        return static_cast<const SampledFunction*>(f);
+    return nullptr;
+}
+
+Vector2 ValueOf(const ComplexFunction& f, const SampledFunction* sampled, double x) {
+    return sampled ? sampled->SampledFunction::Value(x) : f.Value(x);
+}
+
+}  // namespace
+
+void RealPartView::SetTarget(const ComplexFunction* target) {
+    target_ = target;
+    sampled_ = PlainSampled(target);
+}
+
 double RealPartView::Value(double x) const {
-    return target_ ? target_->Value(x).x : 0.0;
+    return target_ ? ValueOf(*target_, sampled_, x).x : 0.0;
 }
 
 double RealPartView::Derivative(double x) const {
-    return target_ ? target_->Derivative(x).x : 0.0;
+    if (!target_) return 0.0;
+    return sampled_ ? sampled_->SampledFunction::Derivative(x).x : target_->Derivative(x).x;
+}
+
+void DensityView::SetTarget(const ComplexFunction* target) {
+    target_ = target;
+    sampled_ = PlainSampled(target);
 }
 
 double DensityView::Value(double x) const {
     if (!target_) return 0.0;
-    const Vector2 v = target_->Value(x);
+    const Vector2 v = ValueOf(*target_, sampled_, x);
     return v.x * v.x + v.y * v.y;
 }
 
@@ -96,26 +119,44 @@ Vector2 ConjugateProduct(Vector2 u, Vector2 v) {
 
 }  // namespace
 
-Vector2 Integrator::InnerProduct(const ComplexFunction& f, const ComplexFunction& g) const {
-    if (steps_ == 0) return {};
-    const double a = interval_.x;
-    const double width = interval_.y - a;
-    const double h = width / steps_;
+namespace {
 
-    // A norm reads one function twice at every point: once will do.
-    const bool same = &f == &g;
-    const Vector2 fa = f.Value(a);
-    Vector2 p = ConjugateProduct(fa, same ? fa : g.Value(a));
+// The trapezoid sum of conj(f) g, with f and g read through value(x) and
+// valueG(x); same says g is f, which is then read once per point.
+template <typename ValueF, typename ValueG>
+Vector2 Trapezoid(double a, double width, std::uint16_t steps, bool same, ValueF valueF,
+                  ValueG valueG) {
+    const double h = width / steps;
+    const Vector2 fa = valueF(a);
+    Vector2 p = ConjugateProduct(fa, same ? fa : valueG(a));
     Vector2 sum;
-    for (unsigned k = 1; k <= steps_; ++k) {
+    for (unsigned k = 1; k <= steps; ++k) {
         // x from the step index, never accumulated, so the last point is b.
-        const double x = (k * width) / steps_ + a;
-        const Vector2 fx = f.Value(x);
-        const Vector2 q = ConjugateProduct(fx, same ? fx : g.Value(x));
+        const double x = (k * width) / steps + a;
+        const Vector2 fx = valueF(x);
+        const Vector2 q = ConjugateProduct(fx, same ? fx : valueG(x));
         sum = sum + (p + q) * 0.5;
         p = q;
     }
     return {sum.x * h, sum.y * h};
+}
+
+}  // namespace
+
+Vector2 Integrator::InnerProduct(const ComplexFunction& f, const ComplexFunction& g) const {
+    if (steps_ == 0) return {};
+    const double a = interval_.x;
+    const double width = interval_.y - a;
+    const bool same = &f == &g;
+    // A norm of a wave function, the common case, reads the samples without
+    // a virtual call per point.
+    if (const SampledFunction* sampled = PlainSampled(&f); sampled != nullptr && same) {
+        const auto value = [sampled](double x) { return sampled->SampledFunction::Value(x); };
+        return Trapezoid(a, width, steps_, true, value, value);
+    }
+    return Trapezoid(
+        a, width, steps_, same, [&f](double x) { return f.Value(x); },
+        [&g](double x) { return g.Value(x); });
 }
 
 double Integrator::Norm(const ComplexFunction& f) const {

@@ -40,8 +40,11 @@ class SampledFunction : public ComplexFunction {
     // a failed allocation leaves the function without samples.
     bool Resize(std::uint16_t n);
 
-    void SetSample(std::uint16_t i, Vector2 v);
-    Vector2 GetSample(std::uint16_t i) const;
+    // Inline: the integration writes thousands of samples per call.
+    void SetSample(std::uint16_t i, Vector2 v) {
+        if (i < count_) samples_[i] = v;
+    }
+    Vector2 GetSample(std::uint16_t i) const { return i < count_ ? samples_[i] : Vector2{}; }
 
     // Scale, range and samples of source; not what a derived class adds.
     bool CopyFrom(const SampledFunction& source);
@@ -69,27 +72,33 @@ class SampledFunction : public ComplexFunction {
 // The real part of a complex function, as a curve.
 class RealPartView : public RealFunction {
   public:
-    explicit RealPartView(const ComplexFunction* target = nullptr) : target_(target) {}
-    void SetTarget(const ComplexFunction* target) { target_ = target; }
+    explicit RealPartView(const ComplexFunction* target = nullptr) { SetTarget(target); }
+    void SetTarget(const ComplexFunction* target);
 
     double Value(double x) const override;
     double Derivative(double x) const override;
 
   private:
-    const ComplexFunction* target_;
+    const ComplexFunction* target_ = nullptr;
+    // The target when it is a plain sampled function: read without a
+    // virtual call, since the plotter reads it thousands of times a curve.
+    const SampledFunction* sampled_ = nullptr;
 };
 
 // |psi|^2, the probability density, as a curve.
 class DensityView : public RealFunction {
   public:
-    explicit DensityView(const ComplexFunction* target = nullptr) : target_(target) {}
-    void SetTarget(const ComplexFunction* target) { target_ = target; }
+    explicit DensityView(const ComplexFunction* target = nullptr) { SetTarget(target); }
+    void SetTarget(const ComplexFunction* target);
 
     double Value(double x) const override;
     double Derivative(double x) const override;
 
   private:
-    const ComplexFunction* target_;
+    const ComplexFunction* target_ = nullptr;
+    // The target when it is a plain sampled function: read without a
+    // virtual call, since the plotter reads it thousands of times a curve.
+    const SampledFunction* sampled_ = nullptr;
 };
 
 // Trapezoid rule over [a, b] in n steps.

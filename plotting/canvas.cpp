@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 #include <new>
+#include <optional>
 #include <typeinfo>
 
 #include "color_ramp.h"
@@ -174,13 +175,15 @@ struct BandStep {
     }
 };
 
+}  // namespace
+
 // Paints pixels in the colour the profile gives for a distance, stored as the
 // image's SetPixel stores it. How is settled once per primitive: the frame's
 // own combination, a ramp profile over a colour ramp on a 24-bit image, stores
 // the ramp's packed colour directly; a solid profile's one colour is made
 // once; anything else goes through the profile and a pixel every time. The
 // bytes are the same on every road.
-class Brush {
+class PlotCanvas::Brush {
   public:
     // With painted non-null, a pixel whose entry there equals stamp is left
     // as it is, and every pixel painted gets that mark.
@@ -203,6 +206,12 @@ class Brush {
             // Its colour does not depend on the distance.
             profile.ColorAt(scratch_, 0.0);
             solid_ = true;
+            // A 24-bit image stores red, green and blue of the pixel, which
+            // is what storing its packed colour does.
+            if (image.Format() == kRgb24) {
+                solidPacked_ = scratch_.ToRgb();
+                solidRgb_ = true;
+            }
         }
     }
 
@@ -217,8 +226,12 @@ class Brush {
         }
         const auto px = static_cast<std::uint16_t>(x);
         const auto py = static_cast<std::uint16_t>(y);
+        if (solidRgb_) {
+            image_.SetRgb(px, py, solidPacked_);
+            return;
+        }
         if (colours_ != nullptr) {
-            image_.SetRgb(px, py, colours_->Packed(ramp_->RampPosition(d)));
+            image_.SetRgb(px, py, colours_->PackedRgb(ramp_->RampPosition(d)));
             return;
         }
         if (!solid_) profile_.ColorAt(scratch_, d);
@@ -242,10 +255,10 @@ class Brush {
     const RampProfile* ramp_ = nullptr;
     const ColorRamp* colours_ = nullptr;
     bool solid_ = false;
+    bool solidRgb_ = false;
+    std::uint32_t solidPacked_ = 0;
     PixelRGB24 scratch_;
 };
-
-}  // namespace
 
 Canvas::Canvas(double pixelsPerUnit, double angle, Vector2 origin)
     : pixelsPerUnit_(pixelsPerUnit), angle_(angle) {
@@ -339,7 +352,8 @@ void PlotCanvas::DrawLine(Vector2 a, Vector2 b) {
     // stroke's whole width at the square end.
     const Index startX = Trunc(a.x - w * ux);
     const Index startY = Trunc(a.y - w * uy);
-    Brush brush(*profile, *image_, paintOnce_ ? painted_.get() : nullptr, paintedStamp_);
+    std::optional<Brush> own;
+    Brush& brush = BrushFor(own);
 
     if (nx > ny) {
         // x-major: one column per step, a band of rows around the line.
@@ -426,17 +440,28 @@ void PlotCanvas::DrawDisc(Vector2 centre, double radius) {
     const Index n = Trunc(std::abs(outer)) + 2;
     const double outer2 = outer * outer;
     const double radius2 = radius * radius;
-    Brush brush(*profile, *image_, paintOnce_ ? painted_.get() : nullptr, paintedStamp_);
+    std::optional<Brush> own;
+    Brush& brush = BrushFor(own);
     const Index iLo = std::max(-n, -cy);
     const Index iHi = std::min(n, height - 1 - cy);
     const Index jLo = std::max(-n, -cx);
     const Index jHi = std::min(n, width - 1 - cx);
+    const auto inside = [outer2](Index i, Index j) {
+        return static_cast<double>(i * i + j * j) < outer2;
+    };
     for (Index i = iLo; i <= iHi; ++i) {
-        for (Index j = jLo; j <= jHi; ++j) {
+        // The test grows with |j|, so a row's pixels inside the disc are
+        // those with |j| <= reach: found from the root and checked by the
+        // test itself, the corners of the square are never visited.
+        Index reach = Trunc(std::sqrt(std::max(0.0, outer2 - static_cast<double>(i * i))));
+        reach = std::min(reach, n);
+        while (reach < n && inside(i, reach + 1))
+            ++reach;
+        while (reach >= 0 && !inside(i, reach))
+            --reach;
+        for (Index j = std::max(jLo, -reach); j <= std::min(jHi, reach); ++j) {
             const double q = static_cast<double>(i * i + j * j);
-            if (q < outer2) {
-                brush.Paint(cx + j, cy + i, q < radius2 ? 0.0 : std::sqrt(q) - radius);
-            }
+            brush.Paint(cx + j, cy + i, q < radius2 ? 0.0 : std::sqrt(q) - radius);
         }
     }
 }
@@ -526,6 +551,42 @@ void PlotCanvas::DrawCurvePoint(Vector2 point, Vector2 tangent) {
         side2y = 0;
     }
     const Walk walk{cx + Trunc(reach.x), cy + Trunc(reach.y), sx, sy, nx, ny, major};
+    std::optional<Brush> own;
+    Brush& brush = BrushFor(own);
+    // Squares beyond this have a square root beyond w, whatever the
+    // rounding: the root is not needed to turn them away. (For a w so small
+    // that its square would lose precision no square is turned away early.)
+    const double farSquare =
+        w >= 1e-150 ? w * w * (1.0 + 1e-9) : std::numeric_limits<double>::infinity();
+
+    if (nx == 0) {
+        // A nearly flat curve: the walk runs along one column, its side
+        // pixels are the walk cell itself, and the distance from the point
+        // falls and then rises along the column (rounding keeps it so). The
+        // pixels within w are therefore one run around the point's row:
+        // grown outward from there, within the rows the walk covers.
+        const Index column = walk.x0;
+        if (column < 0 || column >= width) return;
+        const Index last = walk.y0 + sy * static_cast<Index>(ny);
+        const Index lo = std::max<Index>(std::min(walk.y0, last), 0);
+        const Index hi = std::min<Index>(std::max(walk.y0, last), height - 1);
+        const double ddx = static_cast<double>(column) - point.x;
+        const auto within = [&](Index qy, double& d) {
+            const double ddy = static_cast<double>(qy) - point.y;
+            const double square = ddx * ddx + ddy * ddy;
+            if (square > farSquare) return false;
+            d = std::sqrt(square);
+            return d <= w;
+        };
+        const Index below = Trunc(std::floor(point.y));  // the last row not above the point
+        double d = 0.0;
+        for (Index qy = std::min(below, hi); qy >= lo && within(qy, d); --qy)
+            brush.Paint(column, qy, d);
+        for (Index qy = std::max(below + 1, lo); qy <= hi && within(qy, d); ++qy)
+            brush.Paint(column, qy, d);
+        return;
+    }
+
     Count begin = 0;
     Count end = major + 2;
     // Side pixels lie one cell away from the walk. A walk that stays well
@@ -540,12 +601,6 @@ void PlotCanvas::DrawCurvePoint(Vector2 point, Vector2 tangent) {
             begin, end, [&](Count k) { return walk.YAt(k); }, ny > 0 ? sy : 0, -1, height);
     }
 
-    Brush brush(*profile, *image_, paintOnce_ ? painted_.get() : nullptr, paintedStamp_);
-    // Squares beyond this have a square root beyond w, whatever the
-    // rounding: the root is not needed to turn them away. (For a w so small
-    // that its square would lose precision no square is turned away early.)
-    const double farSquare =
-        w >= 1e-150 ? w * w * (1.0 + 1e-9) : std::numeric_limits<double>::infinity();
     const auto paintWithin = [&](Index qx, Index qy) {
         if (brush.Skips(qx, qy)) return;
         const double ddx = static_cast<double>(qx) - point.x;
@@ -582,6 +637,11 @@ void PlotCanvas::DrawCurvePoint(Vector2 point, Vector2 tangent) {
     }
 }
 
+PlotCanvas::Brush& PlotCanvas::BrushFor(std::optional<Brush>& own) {
+    if (batchBrush_ != nullptr) return *batchBrush_;
+    return own.emplace(*profile, *image_);
+}
+
 void PlotCanvas::DrawCurve(std::span<const CurvePiece> pieces) {
     // Back to front is safe when every pixel a primitive paints gets one
     // colour that depends on that primitive and that pixel alone: true of
@@ -593,20 +653,31 @@ void PlotCanvas::DrawCurve(std::span<const CurvePiece> pieces) {
         (typeid(*profile) == typeid(RampProfile) || typeid(*profile) == typeid(SolidProfile));
     if (!orderFree || pieces.size() < 2 || !BeginPaintOnce()) {
         for (const CurvePiece& piece : pieces)
-            DrawPiece(piece);
+            DrawPiece(piece, false);
         return;
     }
-    paintOnce_ = true;
+    // One brush for the whole curve: the profile stays as it is meanwhile.
+    Brush brush(*profile, *image_, painted_.get(), paintedStamp_);
+    batchBrush_ = &brush;
     for (auto it = pieces.rbegin(); it != pieces.rend(); ++it)
-        DrawPiece(*it);
-    paintOnce_ = false;
+        DrawPiece(*it, true);
+    batchBrush_ = nullptr;
 }
 
-void PlotCanvas::DrawPiece(const CurvePiece& piece) {
+void PlotCanvas::DrawPiece(const CurvePiece& piece, bool ownPrimitives) {
+    if (!ownPrimitives) {
+        if (piece.kind == CurvePiece::Kind::Point) {
+            CurvePoint(piece.a, piece.b);
+        } else {
+            Line(piece.a, piece.b);
+        }
+        return;
+    }
+    // This class's own primitives, called directly.
     if (piece.kind == CurvePiece::Kind::Point) {
-        CurvePoint(piece.a, piece.b);
+        PlotCanvas::DrawCurvePoint(ToPixel(piece.a), Transform() * piece.b);
     } else {
-        Line(piece.a, piece.b);
+        PlotCanvas::DrawLine(ToPixel(piece.a), ToPixel(piece.b));
     }
 }
 

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 
 #include "image.h"
@@ -100,16 +101,21 @@ class PlotCanvas : public Canvas {
     StrokeProfile* profile = nullptr;
 
   private:
-    void DrawPiece(const CurvePiece& piece);
+    class Brush;
+    // The brush of the curve being painted, or a new one made in own.
+    Brush& BrushFor(std::optional<Brush>& own);
+    // ownPrimitives: this very class, whose primitives need no virtual call.
+    void DrawPiece(const CurvePiece& piece, bool ownPrimitives);
     // Readies the record of painted pixels for one curve; false if there is
     // no memory for it.
     bool BeginPaintOnce();
 
     BufferImage* image_;
     // While a curve is painted back to front, a pixel whose entry in
-    // painted_ equals paintedStamp_ has been painted and keeps its colour.
+    // painted_ equals paintedStamp_ has been painted and keeps its colour;
+    // batchBrush_ is that curve's brush, which knows this.
     std::unique_ptr<std::uint8_t[]> painted_;
     std::size_t paintedSize_ = 0;
     std::uint8_t paintedStamp_ = 0;
-    bool paintOnce_ = false;
+    Brush* batchBrush_ = nullptr;
 };

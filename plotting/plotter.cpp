@@ -70,13 +70,13 @@ void Plotter::PlotFunction(const RealFunction& f, StrokeProfile* curveProfile, d
     // sample outside the vertical range is skipped and no line joins it to the
     // next one inside.
     // The pieces are collected first and handed to the canvas as one curve.
-    pieces_.clear();
-    const auto point = [this](Vector2 p, Vector2 t) {
-        pieces_.push_back({CurvePiece::Kind::Point, p, t});
+    std::size_t count = 0;
+    const auto add = [this, &count](CurvePiece::Kind kind, Vector2 a, Vector2 b) {
+        if (count == pieces_.size()) pieces_.resize(pieces_.size() * 2 + 1024);
+        pieces_[count++] = {kind, a, b};
     };
-    const auto line = [this](Vector2 a, Vector2 b) {
-        pieces_.push_back({CurvePiece::Kind::Line, a, b});
-    };
+    const auto point = [&add](Vector2 p, Vector2 t) { add(CurvePiece::Kind::Point, p, t); };
+    const auto line = [&add](Vector2 a, Vector2 b) { add(CurvePiece::Kind::Line, a, b); };
     const double dx = canvas.PixelSize() * 0.5;
     Vector2 prev(minX, f.Value(minX) + offset);
     for (double x = minX; x < maxX;) {
@@ -99,7 +99,7 @@ void Plotter::PlotFunction(const RealFunction& f, StrokeProfile* curveProfile, d
         if (next == x) break;
         x = next;
     }
-    canvas.DrawCurve(pieces_);
+    canvas.DrawCurve(std::span<const CurvePiece>(pieces_.data(), count));
 
     canvas.profile = saved;
 }

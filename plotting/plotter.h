@@ -45,7 +45,7 @@ class Plotter {
 
   private:
     PlotCanvas* canvas_;
-    std::vector<CurvePiece> pieces_;  // the curve being plotted, kept for its memory
+    std::vector<CurvePiece> pieces_;  // room for the curve being plotted, kept between curves
     std::unique_ptr<Pixel> background_;
     double gridStepX_ = 0.0;
     double gridStepY_ = 0.0;

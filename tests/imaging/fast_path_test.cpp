@@ -96,6 +96,7 @@ TEST(ColorRampPacked, EqualsThePlainRampAndWhatMapStores) {
         for (const double t : ts) {
             const std::uint32_t expected = PlainRamp(start, end, repeat, t);
             ASSERT_EQ(colours.Packed(t), expected) << t;
+            ASSERT_EQ(colours.PackedRgb(t), expected & 0xFFFFFFu) << t;
             colours.Map(argb, t);
             ASSERT_EQ(argb.ToRgb(), expected);
             colours.Map(rgb, t);
