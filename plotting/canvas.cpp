@@ -151,6 +151,24 @@ struct BandStep {
         return distance < w;
     }
 
+    // The run of j in jLo..jHi with |d| < w, whatever the caps say: false if
+    // there is none. |d| grows with the distance of j from -e, rounding
+    // included, so the run holds the j nearest -e if anything.
+    bool DistanceRun(Index jLo, Index jHi, Index& first, Index& last) const {
+        if (jLo > jHi) return false;
+        const auto within = [this](Index j) {
+            return std::abs((static_cast<double>(j) + e) * u) < w;
+        };
+        const Index nearest = std::clamp(Trunc(std::floor(0.5 - e)), jLo, jHi);
+        if (!within(nearest)) return false;
+        first = last = nearest;
+        while (last < jHi && within(last + 1))
+            ++last;
+        while (first > jLo && within(first - 1))
+            --first;
+        return true;
+    }
+
     // Every quantity above is monotone in j, rounding included, so each test
     // passes on a run of consecutive j and so does their conjunction. The run
     // is grown from the j nearest the line; only when that one fails (near an
@@ -368,6 +386,31 @@ void PlotCanvas::DrawLine(Vector2 a, Vector2 b) {
         Index y = walk.YAt(begin);
         Count e1 = walk.ErrorX(begin);
         Count e2 = walk.ErrorY(begin);
+        if (diff.y == 0.0 && begin < end) {
+            // A horizontal line: the row never changes, and with a zero slope
+            // and uy = 0 the offset e, and so every distance, is the same at
+            // every step, while the caps' q = sx d uy is zero. One run of rows
+            // serves all steps; a step paints it when its column lies strictly
+            // between the ends.
+            const double e =
+                (static_cast<double>(y) - a.y) - (static_cast<double>(x) - a.x) * slope;
+            const BandStep step{e, ux, static_cast<double>(sx), uy, 0.0, 0.0, w};
+            Index first = 0;
+            Index last = 0;
+            if (!step.DistanceRun(std::max(-band, -y), std::min(band - 1, height - 1 - y), first,
+                                  last)) {
+                return;
+            }
+            for (Count k = begin; k < end; ++k, x += (k > 1 ? sx : 0)) {
+                const double fromA = static_cast<double>(sx) * (a.x - static_cast<double>(x));
+                const double fromB = static_cast<double>(sx) * (b.x - static_cast<double>(x));
+                if (fromA < 0.0 && fromB > 0.0) {
+                    for (Index j = first; j <= last; ++j)
+                        brush.Paint(x, y + j, std::abs((static_cast<double>(j) + e) * ux));
+                }
+            }
+            return;
+        }
         for (Count k = begin; k < end; ++k) {
             // Row offset of cell (x, y) from the line.
             const double e =
@@ -402,6 +445,28 @@ void PlotCanvas::DrawLine(Vector2 a, Vector2 b) {
         Index y = walk.YAt(begin);
         Count e1 = walk.ErrorX(begin);
         Count e2 = walk.ErrorY(begin);
+        if (diff.x == 0.0 && begin < end) {
+            // A vertical line: as a horizontal one above, with the axes
+            // exchanged (the infinite slope makes the second term of e zero).
+            const double e =
+                (static_cast<double>(x) - a.x) - (static_cast<double>(y) - a.y) / slope;
+            const BandStep step{e, uy, static_cast<double>(sy), ux, 0.0, 0.0, w};
+            Index first = 0;
+            Index last = 0;
+            if (!step.DistanceRun(std::max(-band, -x), std::min(band - 1, width - 1 - x), first,
+                                  last)) {
+                return;
+            }
+            for (Count k = begin; k < end; ++k, y += (k > 1 ? sy : 0)) {
+                const double fromA = static_cast<double>(sy) * (a.y - static_cast<double>(y));
+                const double fromB = static_cast<double>(sy) * (b.y - static_cast<double>(y));
+                if (fromA < 0.0 && fromB > 0.0) {
+                    for (Index j = first; j <= last; ++j)
+                        brush.Paint(x + j, y, std::abs((static_cast<double>(j) + e) * uy));
+                }
+            }
+            return;
+        }
         for (Count k = begin; k < end; ++k) {
             // Column offset of cell (x, y) from the line; with an infinite
             // slope the second term is zero.

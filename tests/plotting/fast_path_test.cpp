@@ -18,6 +18,7 @@
 #include "pixel.h"
 #include "plotter.h"
 #include "real_function.h"
+#include "reference_canvas.h"
 #include "stroke_profile.h"
 
 namespace {
@@ -142,6 +143,47 @@ TEST(CanvasShortcuts, PrimitivesStoreWhatThePlainRoadStores) {
         }
     }
     EXPECT_EQ(shapes, 3 * 10 * 150);
+}
+
+// Horizontal and vertical lines (the grid, the axes, the level lines) are
+// scanned with one band of distances for all steps; the written-out scan
+// computes every step afresh. Ends inside, on and beyond the image, whole and
+// fractional coordinates, both directions, thin and wide strokes.
+TEST(CanvasShortcuts, AxisParallelLinesMatchTheWrittenOutScan) {
+    Profiles set;
+    std::mt19937_64 rng(31);
+    std::uniform_real_distribution<double> coordinate(-20.0, 80.0);
+    const double fractions[] = {0.0, 0.5, 0.25, 0.999, 0.0001};
+    BufferImage fast;
+    BufferImage plain;
+    MakeWhite(fast, 61, 47, 2);
+    MakeWhite(plain, 61, 47, 2);
+    PlotCanvas canvas(&fast, 1.0, 0.0, Vector2(0, 0));
+    ReferenceCanvas reference(&plain, 1.0, 0.0, Vector2(0, 0));
+    for (StrokeProfile* profile : set.All()) {
+        canvas.profile = profile;
+        reference.profile = profile;
+        for (int i = 0; i < 400; ++i) {
+            const double f = fractions[rng() % 5];
+            const double across = std::trunc(coordinate(rng)) + f;
+            double from = coordinate(rng);
+            double to = coordinate(rng);
+            if (i % 3 == 0) {
+                from = std::trunc(from);
+                to = std::trunc(to);
+            }
+            const Vector2 a = i % 2 ? Vector2(from, across) : Vector2(across, from);
+            const Vector2 b = i % 2 ? Vector2(to, across) : Vector2(across, to);
+            canvas.DrawLine(a, b);
+            reference.DrawLine(a, b);
+            ASSERT_EQ(Bytes(fast), Bytes(plain)) << "line " << i << " (" << a.x << ", " << a.y
+                                                 << ") - (" << b.x << ", " << b.y << ")";
+            if (i % 20 == 19) {
+                MakeWhite(fast, 61, 47, 2);
+                MakeWhite(plain, 61, 47, 2);
+            }
+        }
+    }
 }
 
 // Sums of waves with jumps, holes of NaN and stretches off to infinity: shallow
