@@ -1,0 +1,80 @@
+// Any sequence of what a user can do at the dialog (choose a potential, type
+// an energy, "Predictor", "Buscar", "Play", let the timer tick, switch tabs,
+// spin, open the About box, paint): no fault, and the level table stays in
+// bounds with finite, increasing energies.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "headless_host.h"
+#include "resources.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider in(data, size);
+    // The search's program-wide values start afresh with every session.
+    CWaveDlg::s_parity = 0;
+    CWaveDlg::s_lowSign = 1.0;
+    HeadlessSession s(true);
+    CWaveDlg& d = s.Dialog();
+    // Budgets that keep one input well under a tenth of a second.
+    int paints = 0;
+    int ticks = 0;
+    for (int event = 0; event < 200 && in.remaining_bytes() > 0; ++event) {
+        switch (in.ConsumeIntegralInRange<int>(0, 11)) {
+            case 0:
+                s.SelectPotential(in.ConsumeIntegralInRange<int>(-1, 3));
+                break;
+            case 1:
+                s.TypeEnergy(in.ConsumeRandomLengthString(24));
+                break;
+            case 2:
+                s.Click(res::kPredictor);
+                break;
+            case 3:
+                s.Click(res::kBuscar);
+                break;
+            case 4:
+                s.Click(res::kPlay);
+                break;
+            case 5:
+                // A run of ticks, as while the user waits.
+                for (int k = in.ConsumeIntegralInRange<int>(1, 64); k > 0 && ticks < 300; --k) {
+                    s.Tick();
+                    ++ticks;
+                }
+                break;
+            case 6:
+                s.SelectTab(in.ConsumeIntegralInRange<int>(-1, 2));
+                break;
+            case 7:
+                d.OnSpinDelta(in.ConsumeIntegralInRange<int>(-3, 3));
+                break;
+            case 8:
+                d.OnSysCommand(in.ConsumeIntegral<std::uint16_t>());
+                break;
+            case 9:
+                if (paints < 2) {
+                    s.Paint();
+                    ++paints;
+                }
+                break;
+            case 10:
+                s.PressEnter();
+                break;
+            default:
+                s.Click(in.ConsumeIntegralInRange<int>(1000, 1020));
+                break;
+        }
+        if (d.m_levelCount > CWaveDlg::kMaxLevels || d.m_searchState > 3) std::abort();
+        for (int i = 0; i < d.m_levelCount; ++i) {
+            if (!std::isfinite(d.m_levels[i])) std::abort();
+            if (i > 0 && !(d.m_levels[i] > d.m_levels[i - 1])) std::abort();
+        }
+        if (s.Platform().timerRunning != d.TimerRunning()) std::abort();
+    }
+    return 0;
+}
