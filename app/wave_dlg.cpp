@@ -1,5 +1,6 @@
 #include "wave_dlg.h"
 
+#include <bit>
 #include <cmath>
 #include <string>
 
@@ -227,11 +228,53 @@ void CWaveDlg::DrawZoomView() {
     plot.PlotFunction(*m_potential, &m_profiles[kPotential], 0.0);
     for (std::uint8_t i = 0; i < m_levelCount; ++i) {
         const double e = m_levels[i];
-        m_level.Integrate(m_levelParity[i], e);
-        m_integrator.Normalize(m_level);
+        const std::optional<LevelKey> key = LevelKeyFor(i);
+        LevelCopy& copy = levelCopies_[i];
+        if (key && copy.valid && copy.key == *key) {
+            // The same inputs: the same samples and scale, copied back.
+            m_level.CopyFrom(copy.function);
+        } else {
+            m_level.Integrate(m_levelParity[i], e);
+            m_integrator.Normalize(m_level);
+            copy.valid = key && copy.function.CopyFrom(m_level);
+            if (key) copy.key = *key;
+        }
         plot.PlotFunction(m_levelDensity, &m_profiles[kDensity], e);
         plot.PlotFunction(m_levelRe, &m_profiles[kReal], e);
     }
+}
+
+std::optional<CWaveDlg::LevelKey> CWaveDlg::LevelKeyFor(std::size_t i) const {
+    const RealFunction* potential = m_level.Potential();
+    if (potential == nullptr || m_level.Count() < 2) return std::nullopt;
+    const std::optional<PotentialSettings> settings = SettingsOf(*potential);
+    if (!settings) return std::nullopt;
+    const auto bits = [](double v) { return std::bit_cast<std::uint64_t>(v); };
+    const Vector2 first = m_level.GetSample(0);
+    const Vector2 last = m_level.GetSample(static_cast<std::uint16_t>(m_level.Count() - 1));
+    LevelKey key;
+    // The level; the function as it stands (the samples its integration
+    // leaves alone, and the scale it divides); its grid and mass factor; the
+    // potential; the normalisation.
+    key.bits = {bits(m_levels[i]),
+                bits(m_level.Scale()),
+                bits(first.x),
+                bits(first.y),
+                bits(last.x),
+                bits(last.y),
+                bits(m_level.XMin()),
+                bits(m_level.XMax()),
+                bits(m_level.MassFactor()),
+                bits(settings->values[0]),
+                bits(settings->values[1]),
+                bits(settings->values[2]),
+                bits(m_integrator.Interval().x),
+                bits(m_integrator.Interval().y)};
+    key.count = m_level.Count();
+    key.steps = m_integrator.Steps();
+    key.parity = m_levelParity[i];
+    key.kind = settings->kind;
+    return key;
 }
 
 // ---- The level search ------------------------------------------------------

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "canvas.h"
 #include "color_ramp.h"
@@ -129,6 +130,28 @@ class CWaveDlg {
     void DrawFrame();
     void DrawNormalView();
     void DrawZoomView();
+
+    // Everything m_level's integration and normalisation at level i depend
+    // on, bit for bit; nothing when they cannot be told (a potential of
+    // another kind).
+    struct LevelKey {
+        std::array<std::uint64_t, 14> bits{};
+        std::uint16_t count = 0;
+        std::uint16_t steps = 0;
+        std::uint8_t parity = 0;
+        int kind = 0;
+        bool operator==(const LevelKey&) const = default;
+    };
+    std::optional<LevelKey> LevelKeyFor(std::size_t i) const;
+    // The zoom view integrates and normalises every level again on every
+    // redraw, most often with the very same inputs: what came out last time
+    // for each level, with what it came from.
+    struct LevelCopy {
+        bool valid = false;
+        LevelKey key;
+        SampledFunction function;
+    };
+    std::array<LevelCopy, kMaxLevels> levelCopies_;
 
     DialogPlatform& platform_;
     int handlerDepth_ = 0;

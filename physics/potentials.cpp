@@ -1,6 +1,7 @@
 #include "potentials.h"
 
 #include <cmath>
+#include <typeinfo>
 
 double SquareWell::Value(double x) const {
     return (-halfWidth_ < x && x < halfWidth_) ? depth_ : 0.0;
@@ -26,4 +27,20 @@ double WoodsSaxonPotential::Value(double x) const {
 // A fixed forward step is plenty for deciding how steep the curve is drawn.
 double WoodsSaxonPotential::Derivative(double x) const {
     return (Value(x + 0.001) - Value(x)) * 1000.0;
+}
+
+std::optional<PotentialSettings> SettingsOf(const RealFunction& f) {
+    if (typeid(f) == typeid(PowerPotential)) {
+        const auto& p = static_cast<const PowerPotential&>(f);
+        return PotentialSettings{1, {p.Coefficient(), p.Exponent(), p.Offset()}};
+    }
+    if (typeid(f) == typeid(SquareWell)) {
+        const auto& w = static_cast<const SquareWell&>(f);
+        return PotentialSettings{2, {w.HalfWidth(), w.Depth(), 0.0}};
+    }
+    if (typeid(f) == typeid(WoodsSaxonPotential)) {
+        const auto& ws = static_cast<const WoodsSaxonPotential&>(f);
+        return PotentialSettings{3, {ws.Strength(), 0.0, 0.0}};
+    }
+    return std::nullopt;
 }

@@ -2,6 +2,9 @@
 // integrator relies on: it integrates x >= 0 and mirrors.
 #pragma once
 
+#include <array>
+#include <optional>
+
 #include "real_function.h"
 
 // V0 inside |x| < a (strict), 0 outside: the finite square well.
@@ -50,3 +53,13 @@ class WoodsSaxonPotential : public RealFunction {
   private:
     double strength_ = 1.0;
 };
+
+// The kind (1 power, 2 square well, 3 Woods-Saxon) and settings of one of the
+// potentials above, which is all its values depend on besides x: for callers
+// that keep values between calls. Nothing for any other function; the exact
+// type is required, as a derived class may compute its values differently.
+struct PotentialSettings {
+    int kind;
+    std::array<double, 3> values;
+};
+std::optional<PotentialSettings> SettingsOf(const RealFunction& f);

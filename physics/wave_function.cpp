@@ -10,30 +10,6 @@
 
 namespace {
 
-// The kind and settings of a potential whose values depend on them and on x
-// alone; nothing for any other function. The exact type is required: a
-// derived class may compute its values differently.
-struct Settings {
-    int kind;
-    std::array<double, 3> values;
-};
-
-std::optional<Settings> SettingsOf(const RealFunction& f) {
-    if (typeid(f) == typeid(PowerPotential)) {
-        const auto& p = static_cast<const PowerPotential&>(f);
-        return Settings{1, {p.Coefficient(), p.Exponent(), p.Offset()}};
-    }
-    if (typeid(f) == typeid(SquareWell)) {
-        const auto& w = static_cast<const SquareWell&>(f);
-        return Settings{2, {w.HalfWidth(), w.Depth(), 0.0}};
-    }
-    if (typeid(f) == typeid(WoodsSaxonPotential)) {
-        const auto& ws = static_cast<const WoodsSaxonPotential&>(f);
-        return Settings{3, {ws.Strength(), 0.0, 0.0}};
-    }
-    return std::nullopt;
-}
-
 // Compared bit for bit, so that -0.0 and 0.0, or two NaNs, are told apart
 // exactly when the values could differ.
 std::uint64_t Bits(double v) {
@@ -84,7 +60,7 @@ void WaveFunction::Integrate(std::uint8_t parity, double energy) {
 }
 
 const double* WaveFunction::PotentialTable(unsigned first, unsigned end, double xmin, double h) {
-    const std::optional<Settings> settings = SettingsOf(*potential_);
+    const std::optional<PotentialSettings> settings = SettingsOf(*potential_);
     if (!settings || end <= first) return nullptr;
     TableKey key;
     key.kind = settings->kind;
