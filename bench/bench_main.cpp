@@ -4,9 +4,12 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -15,6 +18,8 @@ namespace {
 // the run was repeated, the single figure otherwise.
 class TargetReporter : public benchmark::ConsoleReporter {
   public:
+    explicit TargetReporter(OutputOptions options) : ConsoleReporter(options) {}
+
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
@@ -82,9 +87,15 @@ int PrintTargets(const TargetReporter& reporter) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Colours only on a terminal, and never when asked not to.
+    bool colour = isatty(fileno(stdout)) != 0;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--benchmark_color=false") == 0) colour = false;
+    }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    TargetReporter reporter;
+    TargetReporter reporter(colour ? benchmark::ConsoleReporter::OO_ColorTabular
+                                   : benchmark::ConsoleReporter::OO_Tabular);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     const int missed = PrintTargets(reporter);

@@ -236,12 +236,13 @@ class PlotCanvas::Brush {
     // Pixel (x, y) in the colour for distance d, provided it lies inside the
     // image. Coordinates are true ones, never wrapped.
     void Paint(Index x, Index y, double d) {
-        if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
-        if (painted_ != nullptr) {
-            std::uint8_t& mark = painted_[y * width_ + x];
-            if (mark == stamp_) return;
-            mark = stamp_;
-        }
+        if (Skips(x, y)) return;
+        PaintUnskipped(x, y, d);
+    }
+
+    // Paint for a pixel that Skips has just let through.
+    void PaintUnskipped(Index x, Index y, double d) {
+        if (painted_ != nullptr) painted_[y * width_ + x] = stamp_;
         const auto px = static_cast<std::uint16_t>(x);
         const auto py = static_cast<std::uint16_t>(y);
         if (solidRgb_) {
@@ -673,7 +674,7 @@ void PlotCanvas::DrawCurvePoint(Vector2 point, Vector2 tangent) {
         const double square = ddx * ddx + ddy * ddy;
         if (square > farSquare) return;
         const double d = std::sqrt(square);
-        if (d <= w) brush.Paint(qx, qy, d);
+        if (d <= w) brush.PaintUnskipped(qx, qy, d);
     };
     Index x = walk.XAt(begin);
     Index y = walk.YAt(begin);
