@@ -20,10 +20,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CWaveDlg::s_lowSign = 1.0;
     HeadlessSession s(true);
     CWaveDlg& d = s.Dialog();
-    // Budgets that keep one input well under a tenth of a second.
+    // Budgets that keep one input well under a tenth of a second, sanitizers
+    // included: search steps and integrations (ticks, "Buscar", "Predictor"),
+    // and paints, which draw the frame.
     int paints = 0;
-    int ticks = 0;
-    for (int event = 0; event < 200 && in.remaining_bytes() > 0; ++event) {
+    int steps = 0;
+    for (int event = 0; event < 100 && steps < 80 && in.remaining_bytes() > 0; ++event) {
         switch (in.ConsumeIntegralInRange<int>(0, 11)) {
             case 0:
                 s.SelectPotential(in.ConsumeIntegralInRange<int>(-1, 3));
@@ -33,18 +35,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 break;
             case 2:
                 s.Click(res::kPredictor);
+                ++steps;
                 break;
             case 3:
                 s.Click(res::kBuscar);
+                ++steps;
                 break;
             case 4:
                 s.Click(res::kPlay);
                 break;
             case 5:
                 // A run of ticks, as while the user waits.
-                for (int k = in.ConsumeIntegralInRange<int>(1, 64); k > 0 && ticks < 300; --k) {
+                for (int k = in.ConsumeIntegralInRange<int>(1, 32); k > 0 && steps < 80; --k) {
                     s.Tick();
-                    ++ticks;
+                    ++steps;
                 }
                 break;
             case 6:
@@ -64,9 +68,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 break;
             case 10:
                 s.PressEnter();
+                ++steps;
                 break;
             default:
                 s.Click(in.ConsumeIntegralInRange<int>(1000, 1020));
+                ++steps;
                 break;
         }
         if (d.m_levelCount > CWaveDlg::kMaxLevels || d.m_searchState > 3) std::abort();
