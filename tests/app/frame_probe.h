@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 struct Rgb {
@@ -36,8 +37,9 @@ inline Hue Classify(Rgb c) {
 
 class FrameProbe {
   public:
-    FrameProbe(const std::vector<std::uint8_t>& bits, int width, int height)
-        : bits_(bits), width_(width), height_(height) {}
+    // Keeps its own copy: the frame it was given may be gone or repainted.
+    FrameProbe(std::vector<std::uint8_t> bits, int width, int height)
+        : bits_(std::move(bits)), width_(width), height_(height) {}
 
     Rgb At(int column, int row) const {
         const std::size_t i = (static_cast<std::size_t>(row) * width_ + column) * 3;
@@ -72,6 +74,6 @@ class FrameProbe {
     }
 
   private:
-    const std::vector<std::uint8_t>& bits_;
+    std::vector<std::uint8_t> bits_;
     int width_, height_;
 };
