@@ -70,6 +70,27 @@ void BM_RedrawZoomOscillatorLevels(benchmark::State& state) {
 }
 BENCHMARK(BM_RedrawZoomOscillatorLevels)->Unit(benchmark::kMicrosecond);
 
+// The same, but with every level moved by a hair between redraws, so that no
+// level can be copied back from the redraw before: each is integrated and
+// normalised again, as on the first redraw after the levels change.
+void BM_RedrawZoomNewLevels(benchmark::State& state) {
+    HeadlessSession session(true);
+    const int levels = bench::SearchAllLevels(session);
+    CWaveDlg& d = session.Dialog();
+    d.SetDeferredDrawing(false);
+    session.SelectTab(1);
+    state.counters["levels"] = levels;
+    double hair = 1e-13;
+    for (auto _ : state) {
+        for (int i = 0; i < d.m_levelCount; ++i)
+            d.m_levels[i] += hair;
+        hair = -hair;
+        d.Redraw();
+        benchmark::DoNotOptimize(d.m_frame.Data());
+    }
+}
+BENCHMARK(BM_RedrawZoomNewLevels)->Unit(benchmark::kMicrosecond);
+
 // The window's paint: the frame into the bitmap memory.
 void BM_Paint(benchmark::State& state) {
     HeadlessSession session;
