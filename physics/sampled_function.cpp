@@ -74,34 +74,25 @@ const SampledFunction* PlainSampled(const ComplexFunction* f) {
     return nullptr;
 }
 
-Vector2 ValueOf(const ComplexFunction& f, const SampledFunction* sampled, double x) {
-    return sampled ? sampled->SampledFunction::Value(x) : f.Value(x);
-}
-
 }  // namespace
 
-void RealPartView::SetTarget(const ComplexFunction* target) {
+void ComplexView::SetTarget(const ComplexFunction* target) {
     target_ = target;
     sampled_ = PlainSampled(target);
 }
 
-double RealPartView::Value(double x) const {
-    return target_ ? ValueOf(*target_, sampled_, x).x : 0.0;
+Vector2 ComplexView::TargetValue(double x) const {
+    if (sampled_) return sampled_->SampledFunction::Value(x);
+    return target_ ? target_->Value(x) : Vector2{};
 }
 
-double RealPartView::Derivative(double x) const {
-    if (!target_) return 0.0;
-    return sampled_ ? sampled_->SampledFunction::Derivative(x).x : target_->Derivative(x).x;
-}
-
-void DensityView::SetTarget(const ComplexFunction* target) {
-    target_ = target;
-    sampled_ = PlainSampled(target);
+Vector2 ComplexView::TargetDerivative(double x) const {
+    if (sampled_) return sampled_->SampledFunction::Derivative(x);
+    return target_ ? target_->Derivative(x) : Vector2{};
 }
 
 double DensityView::Value(double x) const {
-    if (!target_) return 0.0;
-    const Vector2 v = ValueOf(*target_, sampled_, x);
+    const Vector2 v = TargetValue(x);
     return v.x * v.x + v.y * v.y;
 }
 

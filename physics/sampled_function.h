@@ -69,14 +69,16 @@ class SampledFunction : public ComplexFunction {
     std::unique_ptr<Vector2[]> samples_;
 };
 
-// The real part of a complex function, as a curve.
-class RealPartView : public RealFunction {
+// A real curve read from a complex function the view does not own.
+class ComplexView : public RealFunction {
   public:
-    explicit RealPartView(const ComplexFunction* target = nullptr) { SetTarget(target); }
     void SetTarget(const ComplexFunction* target);
 
-    double Value(double x) const override;
-    double Derivative(double x) const override;
+  protected:
+    explicit ComplexView(const ComplexFunction* target) { SetTarget(target); }
+    // The target's value and slope; (0, 0) without a target.
+    Vector2 TargetValue(double x) const;
+    Vector2 TargetDerivative(double x) const;
 
   private:
     const ComplexFunction* target_ = nullptr;
@@ -85,20 +87,22 @@ class RealPartView : public RealFunction {
     const SampledFunction* sampled_ = nullptr;
 };
 
-// |psi|^2, the probability density, as a curve.
-class DensityView : public RealFunction {
+// The real part of a complex function, as a curve.
+class RealPartView : public ComplexView {
   public:
-    explicit DensityView(const ComplexFunction* target = nullptr) { SetTarget(target); }
-    void SetTarget(const ComplexFunction* target);
+    explicit RealPartView(const ComplexFunction* target = nullptr) : ComplexView(target) {}
+
+    double Value(double x) const override { return TargetValue(x).x; }
+    double Derivative(double x) const override { return TargetDerivative(x).x; }
+};
+
+// |psi|^2, the probability density, as a curve.
+class DensityView : public ComplexView {
+  public:
+    explicit DensityView(const ComplexFunction* target = nullptr) : ComplexView(target) {}
 
     double Value(double x) const override;
     double Derivative(double x) const override;
-
-  private:
-    const ComplexFunction* target_ = nullptr;
-    // The target when it is a plain sampled function: read without a
-    // virtual call, since the plotter reads it thousands of times a curve.
-    const SampledFunction* sampled_ = nullptr;
 };
 
 // Trapezoid rule over [a, b] in n steps.
