@@ -20,30 +20,12 @@
 #include "real_function.h"
 #include "reference_canvas.h"
 #include "stroke_profile.h"
+#include "support/plain_road.h"
 
 namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-// Passes everything on to another profile. The canvas does not know this kind,
-// so it takes the plain road: ColorAt into a pixel, SetPixel, in order.
-class ForwardingProfile : public StrokeProfile {
-  public:
-    explicit ForwardingProfile(StrokeProfile& inner) : inner_(inner) {}
-    double Extent() const override { return inner_.Extent(); }
-    void ColorAt(Pixel& out, double distance) const override { inner_.ColorAt(out, distance); }
-    void Scale(double k) override { inner_.Scale(k); }
-
-  private:
-    StrokeProfile& inner_;
-};
-
-// Not the canvas class itself, so its curves are painted piece by piece in order.
-class InOrderCanvas : public PlotCanvas {
-  public:
-    using PlotCanvas::PlotCanvas;
-};
 
 std::vector<std::uint8_t> Bytes(const BufferImage& image) {
     return std::vector<std::uint8_t>(image.Data(), image.Data() + image.ByteSize());
