@@ -99,6 +99,11 @@ QWidget* CreateControl(const ControlTemplate& control, QWidget* dialog) {
         place.setSize({32, 32});  // an icon control takes its icon's size
     }
     widget->setGeometry(place);
+    // Group boxes, texts and icons only show: a click falls through them to
+    // whatever lies underneath, as with the dialogs the templates come from.
+    if (control.kind == ControlKind::GroupBox || control.kind == ControlKind::StaticText ||
+        control.kind == ControlKind::StaticIcon)
+        widget->setAttribute(Qt::WA_TransparentForMouseEvents);
     if (!control.visible) widget->hide();
     return widget;
 }

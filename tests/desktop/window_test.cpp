@@ -1,5 +1,6 @@
 // The window as built: template 102 in pixels, tab order, what lies over
 // what, the window menu, the About box, the icon and the version record.
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -41,6 +42,34 @@ int WithAboutBox(WaveWindow& window, const std::function<void(CAboutDlg*)>& look
     if (!QTest::qWaitForWindowActive(&window)) return 0;
     QTest::keyClick(window.focusWidget(), Qt::Key_F1);
     return answer.Seen();
+}
+
+// Hit tests as a real pointer meets them: at the middle of every visible
+// control that takes the mouse, the dialog finds that control or a part of
+// it; at the middle of a group box, a text or an icon never the control
+// itself, the click falls through. The tab control's middle lies under the
+// picture, so its tab bar's middle stands for it.
+void CheckHitTests(QWidget& dialog) {
+    QStringList wrong;
+    int takers = 0;
+    for (QWidget* w : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!w->property("controlId").isValid() || w->isHidden()) continue;
+        QPoint middle = w->geometry().center();
+        if (auto* tab = qobject_cast<QTabWidget*>(w))
+            middle = tab->tabBar()->mapTo(&dialog, tab->tabBar()->rect().center());
+        QWidget* hit = dialog.childAt(middle);
+        const bool onIt = hit == w || w->isAncestorOf(hit);
+        const bool passThrough = qobject_cast<QGroupBox*>(w) || qobject_cast<QLabel*>(w);
+        takers += !passThrough;
+        if (onIt == passThrough)
+            wrong << QStringLiteral("%1 %2 (%3)")
+                         .arg(QString::fromLatin1(w->metaObject()->className()))
+                         .arg(ControlIdOf(w))
+                         .arg(hit ? QString::fromLatin1(hit->metaObject()->className())
+                                  : QStringLiteral("nothing"));
+    }
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral(", "))));
+    QVERIFY(takers > 0);
 }
 
 }  // namespace
@@ -105,8 +134,9 @@ class WindowTest : public QObject {
         QCOMPARE(window->childAt(331, 403), static_cast<QWidget*>(window->Frame()));
         QCOMPARE(window->childAt(19, 111), static_cast<QWidget*>(window->Frame()));
         QCOMPARE(window->childAt(642, 694), static_cast<QWidget*>(window->Frame()));
-        // Around the frame: the group box lies over the tab control it sits in.
-        QCOMPARE(ControlIdOf(window->childAt(16, 400)), res::kPlotGroup);
+        // Around the frame: the group box lets the pointer through to the tab
+        // control it sits in.
+        QCOMPARE(ControlIdOf(window->childAt(16, 400)), res::kTab);
         QCOMPARE(ControlIdOf(window->childAt(10, 400)), res::kTab);
         QCOMPARE(ControlIdOf(window->childAt(331, 702)), res::kTab);
     }
@@ -125,6 +155,16 @@ class WindowTest : public QObject {
         QCOMPARE(window->ControlText(res::kIterations), std::string("1"));
         QCOMPARE(window->Dialog().m_iterations, 1u);
         QCOMPARE(window->Dialog().m_energy, 1.5);
+    }
+
+    void everyControlIsFoundUnderThePointer() {
+        auto window = OpenWindow();
+        CheckHitTests(*window);
+        const int seen = WithAboutBox(*window, [](CAboutDlg* about) {
+            CheckHitTests(*about);
+            about->accept();
+        });
+        QCOMPARE(seen, 1);
     }
 
     void rightClickMenuEndsWithTheAboutEntry() {
