@@ -4,6 +4,8 @@
 #include <cmath>
 #include <system_error>
 
+#include "portable_numbers.h"
+
 namespace {
 
 bool IsBlank(char c) {
@@ -63,7 +65,7 @@ std::optional<double> ParseDecimal(std::string_view text) {
     if (i != s.size()) return std::nullopt;
 
     double value = 0.0;
-    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+    const auto [end, ec] = portable::FromChars(s.data(), s.data() + s.size(), value);
     if (ec == std::errc::result_out_of_range) {
         // Too large or too small for a double: the position of the leading
         // digit against the point says which.
@@ -94,7 +96,7 @@ std::optional<std::uint32_t> ParseUnsigned(std::string_view text) {
 std::string FormatDouble(double value) {
     char buffer[64];
     const auto [end, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+        portable::ToChars(buffer, buffer + sizeof buffer, value, portable::Notation::General, 15);
     if (ec != std::errc()) return "0";
     return std::string(buffer, end);
 }

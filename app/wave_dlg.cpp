@@ -1,11 +1,11 @@
 #include "wave_dlg.h"
 
-#include <bit>
 #include <cmath>
 #include <string>
 
 #include "data_exchange.h"
 #include "model.h"
+#include "portable_numbers.h"
 #include "resources.h"
 
 namespace {
@@ -249,7 +249,7 @@ std::optional<CWaveDlg::LevelKey> CWaveDlg::LevelKeyFor(std::size_t i) const {
     if (potential == nullptr || m_level.Count() < 2) return std::nullopt;
     const std::optional<PotentialSettings> settings = SettingsOf(*potential);
     if (!settings) return std::nullopt;
-    const auto bits = [](double v) { return std::bit_cast<std::uint64_t>(v); };
+    const auto bits = [](double v) { return portable::BitCast<std::uint64_t>(v); };
     const Vector2 first = m_level.GetSample(0);
     const Vector2 last = m_level.GetSample(static_cast<std::uint16_t>(m_level.Count() - 1));
     LevelKey key;

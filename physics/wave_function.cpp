@@ -1,11 +1,11 @@
 #include "wave_function.h"
 
-#include <bit>
 #include <cmath>
 #include <new>
 #include <optional>
 #include <typeinfo>
 
+#include "portable_numbers.h"
 #include "potentials.h"
 
 namespace {
@@ -13,7 +13,7 @@ namespace {
 // Compared bit for bit, so that -0.0 and 0.0, or two NaNs, are told apart
 // exactly when the values could differ.
 std::uint64_t Bits(double v) {
-    return std::bit_cast<std::uint64_t>(v);
+    return portable::BitCast<std::uint64_t>(v);
 }
 
 }  // namespace
