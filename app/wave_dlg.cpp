@@ -268,6 +268,7 @@ std::optional<CWaveDlg::LevelKey> CWaveDlg::LevelKeyFor(std::size_t i) const {
                 bits(settings->values[0]),
                 bits(settings->values[1]),
                 bits(settings->values[2]),
+                bits(settings->values[3]),
                 bits(m_integrator.Interval().x),
                 bits(m_integrator.Interval().y)};
     key.count = m_level.Count();

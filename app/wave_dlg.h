@@ -135,7 +135,7 @@ class CWaveDlg {
     // on, bit for bit; nothing when they cannot be told (a potential of
     // another kind).
     struct LevelKey {
-        std::array<std::uint64_t, 14> bits{};
+        std::array<std::uint64_t, 15> bits{};
         std::uint16_t count = 0;
         std::uint16_t steps = 0;
         std::uint8_t parity = 0;

@@ -32,7 +32,7 @@ class WaveFunction : public SampledFunction {
 
     struct TableKey {
         int kind = 0;
-        std::array<std::uint64_t, 3> settings{};
+        std::array<std::uint64_t, 4> settings{};
         std::uint64_t xmin = 0;
         std::uint64_t step = 0;
         unsigned first = 0;
