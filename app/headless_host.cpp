@@ -9,13 +9,16 @@ std::uint8_t* HeadlessPlatform::CreateFrameBitmap(int width, int height) {
     return frameBits.data();
 }
 
-void HeadlessPlatform::SetTimer(unsigned, unsigned milliseconds) {
+void HeadlessPlatform::SetTimer(unsigned id, unsigned milliseconds) {
+    timers[id] = milliseconds;
+    if (id != res::kSearchTimer) return;
     timerRunning = true;
     timerInterval = milliseconds;
 }
 
-void HeadlessPlatform::KillTimer(unsigned) {
-    timerRunning = false;
+void HeadlessPlatform::KillTimer(unsigned id) {
+    timers.erase(id);
+    if (id == res::kSearchTimer) timerRunning = false;
 }
 
 void HeadlessPlatform::InsertTab(int index, const std::string& text) {
@@ -82,6 +85,11 @@ void HeadlessSession::Click(int id) {
         case res::kWebLink:
             dlg_.OnWebLink();
             break;
+        case res::kEvolutionApply:
+        case res::kEvolutionPlay:
+        case res::kEvolutionReset:
+            dlg_.OnEvolutionCommand(id);
+            break;
         default:
             break;  // the hidden controls cannot be reached
     }
@@ -121,6 +129,12 @@ bool HeadlessSession::RunTimer(int maxTicks) {
     for (int i = 0; i < maxTicks && platform_.timerRunning; ++i)
         Tick();
     return !platform_.timerRunning;
+}
+
+bool HeadlessSession::TickEvolution() {
+    if (!platform_.timers.contains(res::kEvolutionTimer)) return false;
+    dlg_.OnTimer(res::kEvolutionTimer);
+    return true;
 }
 
 const std::vector<std::uint8_t>& HeadlessSession::Paint() {

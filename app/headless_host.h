@@ -35,9 +35,11 @@ class HeadlessPlatform : public DialogPlatform {
 
     bool IsEnabled(int id) const;
 
-    // What the dialog has asked of the window so far.
+    // What the dialog has asked of the window so far. The search's timer;
+    // every running timer by its ID, with its interval.
     bool timerRunning = false;
     unsigned timerInterval = 0;
+    std::map<unsigned, unsigned> timers;
     int invalidations = 0;
     int currentTab = -1;
     int selectedItem = -1;
@@ -81,6 +83,8 @@ class HeadlessSession {
     bool Tick();
     // Ticks until the timer stops; false if it still runs after maxTicks.
     bool RunTimer(int maxTicks = 100000);
+    // One tick of the "Evolucion" tab's timer, if it runs.
+    bool TickEvolution();
     // Paints and returns the frame as the window shows it (bottom row first).
     const std::vector<std::uint8_t>& Paint();
 

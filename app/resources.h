@@ -29,6 +29,28 @@ inline constexpr unsigned kAboutBoxCommand = 0x0010;
 inline constexpr unsigned kSearchTimer = 1;
 inline constexpr unsigned kSearchTimerMs = 100;
 
+// The "Evolucion" tab: its index, its animation's timer (about the display's
+// rate), and the controls of its band along the top of the plot.
+inline constexpr int kEvolutionTab = 3;
+inline constexpr unsigned kEvolutionTimer = 2;
+inline constexpr unsigned kEvolutionTimerMs = 16;
+inline constexpr int kEvolutionStates = 1040;
+inline constexpr int kEvolutionWeights = 1041;
+inline constexpr int kEvolutionPhases = 1042;
+inline constexpr int kEvolutionSpeed = 1043;
+inline constexpr int kEvolutionTime = 1044;
+inline constexpr int kEvolutionApply = 1045;
+inline constexpr int kEvolutionPlay = 1046;
+inline constexpr int kEvolutionReset = 1047;
+inline constexpr int kEvolutionEnergy = 1048;  // a label: <E>, or why nothing moves
+inline constexpr const char* kEvolutionTabText = "Evolucion";
+inline constexpr const char* kPlayCaption = "Play";
+inline constexpr const char* kPauseCaption = "Pausa";
+inline constexpr const char* kNoLevelsText = "Sin niveles";
+inline constexpr double kMaxEvolutionSpeed = 100.0;
+inline constexpr const char* kEnterSpeed = "Enter a speed between 0 and 100.";
+inline constexpr const char* kEnterTime = "Enter a time that is not negative.";
+
 inline constexpr const char* kTitle = "Velquor 1.0.0";
 inline constexpr const char* kAboutMenuText = "&About velquor...";  // string 101
 inline constexpr const char* kAboutTitle = "About velquor";

@@ -110,11 +110,18 @@ bool CWaveDlg::OnInitDialog() {
     m_plotZoom->SetGridStepY(1.0);
     m_plotZoom->Prepare();
 
+    m_evolution = std::make_unique<EvolutionView>(
+        platform_, m_frame,
+        EvolutionProfiles{&m_profiles[kPotential], &m_profiles[kDensity], &m_profiles[kReal]},
+        [this] { Redraw(); });
+    m_evolution->InitControls();
+
     m_energy = model::kInitialEnergy;
     UpdateData(false);
 
     platform_.InsertTab(0, "Normal");
     platform_.InsertTab(1, "Zoom");
+    platform_.InsertTab(res::kEvolutionTab, res::kEvolutionTabText);
     platform_.AddListItem("Woods-Saxon", 1);
     platform_.AddListItem("Oscilador armonico", 2);
     platform_.AddListItem("Pozo Finito", 3);
@@ -198,6 +205,9 @@ void CWaveDlg::DrawFrame() {
             break;
         case 1:
             DrawZoomView();
+            break;
+        case res::kEvolutionTab:
+            m_evolution->Draw();
             break;
         default:
             break;
@@ -395,6 +405,10 @@ void CWaveDlg::OnPlay() {
 }
 
 void CWaveDlg::OnTimer(unsigned id) {
+    if (id == res::kEvolutionTimer) {
+        if (m_evolution) m_evolution->OnTick();
+        return;
+    }
     if (id != res::kSearchTimer) return;
     if (handlerDepth_ > 0) {
         tickPending_ = true;
@@ -468,12 +482,14 @@ void CWaveDlg::OnPotentialChange() {
     m_levelCount = 0;
     m_searchState = 0;
     m_showPrediction = 0;
+    if (m_evolution) m_evolution->SetPotential(m_potential);
     Redraw();
     platform_.EnableControl(res::kPlay, true);
 }
 
 int CWaveDlg::OnTabChange() {
     HandlerScope scope(*this);
+    if (m_evolution) m_evolution->OnShown(platform_.CurrentTab() == res::kEvolutionTab);
     Redraw();
     return 0;
 }
@@ -492,6 +508,24 @@ void CWaveDlg::OnIterar() {
     Redraw();
 }
 
+void CWaveDlg::OnEvolutionCommand(int id) {
+    if (!m_evolution) return;
+    HandlerScope scope(*this);
+    switch (id) {
+        case res::kEvolutionApply:
+            m_evolution->OnApply();
+            break;
+        case res::kEvolutionPlay:
+            m_evolution->OnPlayPause();
+            break;
+        case res::kEvolutionReset:
+            m_evolution->OnReset();
+            break;
+        default:
+            break;
+    }
+}
+
 void CWaveDlg::OnWebLink() {
     HandlerScope scope(*this);
     platform_.OpenWebAddress(res::kWebAddress);
@@ -506,6 +540,7 @@ bool CWaveDlg::OnSysCommand(unsigned command) {
 
 void CWaveDlg::OnDestroy() {
     StopTimer();
+    if (m_evolution) m_evolution->Stop();
     m_plotNormal.reset();
     m_plotZoom.reset();
     m_canvasNormal.reset();

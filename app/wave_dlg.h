@@ -11,6 +11,7 @@
 #include "canvas.h"
 #include "color_ramp.h"
 #include "dialog_platform.h"
+#include "evolution_view.h"
 #include "image.h"
 #include "plotter.h"
 #include "potentials.h"
@@ -48,6 +49,8 @@ class CWaveDlg {
     int OnTabChange();
     int OnSpinDelta(int delta);
     void OnIterar();
+    // A button of the "Evolucion" tab's band: "Aplicar", play/pause, "t = 0".
+    void OnEvolutionCommand(int id);
     void OnWebLink();
     // true where the command was the dialog's own (the About box).
     bool OnSysCommand(unsigned command);
@@ -100,6 +103,8 @@ class CWaveDlg {
     std::array<std::uint8_t, kMaxLevels> m_levelParity{};
     std::array<ColorRamp, 6> m_ramps;
     std::array<RampProfile, 6> m_profiles;
+    // The "Evolucion" tab's state and drawing.
+    std::unique_ptr<EvolutionView> m_evolution;
 
     // Shared by all search steps for the whole run; public so that a test can
     // start from a known state.
