@@ -8,6 +8,8 @@
 
 #include "dialog_template.h"
 
+class SettingsEditor;
+
 class DialogPlatform {
   public:
     virtual ~DialogPlatform() = default;
@@ -46,4 +48,8 @@ class DialogPlatform {
     virtual void AppendAboutMenuItem(unsigned command, const std::string& text) = 0;
     virtual void OpenWebAddress(const std::string& address) = 0;
     virtual void RunAboutBox() = 0;
+    // The settings dialog of the chosen potential, modal, showing the
+    // editor's fields: Enter calls its Apply (a message keeps the dialog
+    // open), Escape its Cancel. A platform without one leaves it untouched.
+    virtual void RunSettingsDialog(SettingsEditor&) {}
 };

@@ -23,6 +23,8 @@ constexpr std::array kMainControls{
     ControlTemplate{res::kPotentialList, K::DropDownList, "", 130, 15, 75, 50, true},
     ControlTemplate{res::kPotentialLabel, K::StaticText, "Potencial", 130, 5, 65, 10, true},
     ControlTemplate{res::kWebLink, K::PushButton, res::kWebLinkCaption, 340, 5, 90, 14, true},
+    ControlTemplate{res::kSettings, K::PushButton, res::kSettingsCaption, 275, 15, 55, 14, true},
+    ControlTemplate{res::kPotentialNote, K::StaticText, "", 130, 33, 300, 10, true},
 };
 
 constexpr std::array kAboutControls{

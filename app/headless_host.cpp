@@ -1,5 +1,6 @@
 #include "headless_host.h"
 
+#include "potential_choice.h"
 #include "resources.h"
 
 std::uint8_t* HeadlessPlatform::CreateFrameBitmap(int width, int height) {
@@ -56,6 +57,15 @@ void HeadlessPlatform::RunAboutBox() {
     if (whileModal) whileModal();
 }
 
+void HeadlessPlatform::RunSettingsDialog(SettingsEditor& editor) {
+    ++settingsDialogs;
+    if (whileSettings) {
+        whileSettings(editor);
+    } else {
+        editor.Cancel();
+    }
+}
+
 bool HeadlessPlatform::IsEnabled(int id) const {
     const auto it = disabled_.find(id);
     return it == disabled_.end() || !it->second;
@@ -84,6 +94,9 @@ void HeadlessSession::Click(int id) {
             break;
         case res::kWebLink:
             dlg_.OnWebLink();
+            break;
+        case res::kSettings:
+            dlg_.OnSettings();
             break;
         case res::kEvolutionApply:
         case res::kEvolutionPlay:
@@ -140,6 +153,22 @@ bool HeadlessSession::TickEvolution() {
 const std::vector<std::uint8_t>& HeadlessSession::Paint() {
     dlg_.OnPaint();
     return platform_.frameBits;
+}
+
+std::optional<std::string> HeadlessSession::ChangeSettings(const std::vector<std::string>& texts) {
+    std::optional<std::string> message;
+    platform_.whileSettings = [&](SettingsEditor& editor) {
+        for (std::size_t i = 0; i < texts.size() && i < editor.Fields().size(); ++i)
+            editor.Fields()[i].text = texts[i];
+        message = editor.Apply();
+        if (message) {
+            platform_.messages.emplace_back(res::kSettings, *message);
+            editor.Cancel();
+        }
+    };
+    Click(res::kSettings);
+    platform_.whileSettings = nullptr;
+    return message;
 }
 
 // Enter runs the default button.

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -32,6 +33,7 @@ class HeadlessPlatform : public DialogPlatform {
     void AppendAboutMenuItem(unsigned command, const std::string& text) override;
     void OpenWebAddress(const std::string& address) override { openedAddresses.push_back(address); }
     void RunAboutBox() override;
+    void RunSettingsDialog(SettingsEditor& editor) override;
 
     bool IsEnabled(int id) const;
 
@@ -56,6 +58,9 @@ class HeadlessPlatform : public DialogPlatform {
     // Run while a modal box is up (the data-entry message, the About box):
     // a test can tick the timer there as a nested message loop would.
     std::function<void()> whileModal;
+    // What a person does in the settings dialog; without it, Escape.
+    std::function<void(SettingsEditor&)> whileSettings;
+    int settingsDialogs = 0;
 
   private:
     std::map<int, bool> disabled_;
@@ -79,6 +84,10 @@ class HeadlessSession {
     void SelectPotential(int index);
     bool SelectPotential(const std::string& caption);
     void SelectTab(int index);
+    // Opens the settings dialog, types texts into its first fields and
+    // presses Enter. A message (returned, and kept in messages) leaves the
+    // dialog open; Escape then closes it.
+    std::optional<std::string> ChangeSettings(const std::vector<std::string>& texts);
     // One timer tick, if the timer runs. Returns whether one was delivered.
     bool Tick();
     // Ticks until the timer stops; false if it still runs after maxTicks.

@@ -20,6 +20,11 @@ inline constexpr int kPotentialList = 1011;
 inline constexpr int kPotentialLabel = -2;  // the label "Potencial": no ID of its own
 inline constexpr int kPredictorGroup = -3;  // the "Predictor" group box: no ID of its own
 inline constexpr int kWebLink = 1019;
+// The settings dialog of the chosen potential, and a one-line note on a
+// potential the search cannot take.
+inline constexpr int kSettings = 1020;
+inline constexpr int kPotentialNote = 1021;
+inline constexpr const char* kSettingsCaption = "Ajustes...";
 inline constexpr int kOk = 1;
 
 // System menu command of the About entry; the low four bits are the system's.

@@ -109,6 +109,7 @@ bool CWaveDlg::OnInitDialog() {
     m_plotZoom->SetGridStepX(1.0);
     m_plotZoom->SetGridStepY(1.0);
     m_plotZoom->Prepare();
+    views_ = StartViews(w, h);
 
     m_evolution = std::make_unique<EvolutionView>(
         platform_, m_frame,
@@ -125,6 +126,7 @@ bool CWaveDlg::OnInitDialog() {
     platform_.AddListItem("Woods-Saxon", 1);
     platform_.AddListItem("Oscilador armonico", 2);
     platform_.AddListItem("Pozo Finito", 3);
+    PotentialChoice::AddListItems(platform_);
     platform_.SelectListItem(1);
 
     OnPotentialChange();
@@ -290,8 +292,13 @@ std::optional<CWaveDlg::LevelKey> CWaveDlg::LevelKeyFor(std::size_t i) const {
 
 // ---- The level search ------------------------------------------------------
 
+SearchRange CWaveDlg::CurrentSearchBounds() const {
+    if (!m_potential || !m_canvasNormal) return {};
+    return SearchBounds(*m_potential, m_canvasNormal->MaxY(), m_choice.Samples());
+}
+
 void CWaveDlg::SearchStep() {
-    if (!m_potential || !m_canvasNormal) return;
+    if (!m_potential || !m_canvasNormal || !m_choice.Shootable()) return;
     HandlerScope scope(*this);
     m_searching = 1;
     switch (m_searchState) {
@@ -311,20 +318,10 @@ void CWaveDlg::SearchStep() {
 }
 
 void CWaveDlg::StartSearch() {
-    // Bottom and ceiling of the scan from the potential at x = 0, 1, ..., 14.
-    double bottom = 10000.0;
-    m_eCeiling = -10000.0;
-    for (double x = 0.0; x < 15.0; x += 1.0) {
-        const double v = m_potential->Value(x);
-        if (v < bottom) bottom = v;
-        if (v > m_eCeiling) m_eCeiling = v;
-    }
-    // Nothing above the visible range would be seen.
-    const double top = m_canvasNormal->MaxY();
-    if (top < m_eCeiling) m_eCeiling = top;
-
-    m_eLow = bottom;
-    m_eHigh = bottom + kScanStep;
+    const SearchRange range = CurrentSearchBounds();
+    m_eCeiling = range.ceiling;
+    m_eLow = range.bottom;
+    m_eHigh = range.bottom + kScanStep;
     s_parity = 0;
     IntegrateBracket();
     m_levelCount = 0;
@@ -396,6 +393,7 @@ void CWaveDlg::StopTimer() {
 }
 
 void CWaveDlg::OnPlay() {
+    if (!m_choice.Shootable()) return;
     HandlerScope scope(*this);
     // Move past the level in hand.
     if (m_searchState == 1) m_searchState = 3;
@@ -447,7 +445,7 @@ void CWaveDlg::OnTimer(unsigned id) {
 // ---- Commands ---------------------------------------------------------------
 
 void CWaveDlg::OnPredictor() {
-    if (!m_potential) return;
+    if (!m_potential || !m_choice.Shootable()) return;
     HandlerScope scope(*this);
     m_searchState = 0;
     m_showPrediction = 1;
@@ -461,30 +459,70 @@ void CWaveDlg::OnPredictor() {
 
 void CWaveDlg::OnPotentialChange() {
     HandlerScope scope(*this);
-    switch (platform_.SelectedListItemData()) {
-        case 1:
-            m_potential = &m_woodsSaxon;
-            m_integrator.SetInterval({-8.0, 8.0});
-            break;
-        case 2:
-            m_potential = &m_oscillator;
-            m_integrator.SetInterval({-5.0, 5.0});
-            break;
-        case 3:
-            m_potential = &m_well;
-            m_integrator.SetInterval({-6.0, 6.0});
-            break;
-        default:
-            break;
-    }
+    if (const Potential* chosen = m_choice.Select(platform_.SelectedListItemData()))
+        m_potential = chosen;
     m_work.SetPotential(m_potential);
     m_level.SetPotential(m_potential);
+    FitViews();
     m_levelCount = 0;
     m_searchState = 0;
     m_showPrediction = 0;
     if (m_evolution) m_evolution->SetPotential(m_potential);
     Redraw();
     platform_.EnableControl(res::kPlay, true);
+    ShowShootable();
+}
+
+void CWaveDlg::OnSettings() {
+    HandlerScope scope(*this);
+    const std::optional<FamilyId> family =
+        PotentialChoice::FamilyOfData(platform_.SelectedListItemData());
+    if (!family) return;
+    SettingsEditor editor(m_choice, *family);
+    platform_.RunSettingsDialog(editor);
+    if (editor.Applied()) OnPotentialChange();
+}
+
+void CWaveDlg::FitViews() {
+    if (!m_potential || !m_canvasNormal) return;
+    const int w = m_plotRect.Width();
+    const int h = m_plotRect.Height();
+    SetViews(m_choice.Classic()
+                 ? StartViews(w, h)
+                 : ChooseViews(w, h, PotentialRange(*m_potential, m_choice.Samples())));
+    const double half = m_choice.NormalisationHalfWidth(CurrentSearchBounds().ceiling);
+    m_integrator.SetInterval({-half, half});
+}
+
+void CWaveDlg::SetViews(const ViewFrames& views) {
+    if (views == views_) return;
+    views_ = views;
+    const auto plotter = [](PlotCanvas* canvas, double gridStep) {
+        auto plot = std::make_unique<Plotter>(canvas);
+        plot->SetGridStepX(gridStep);
+        plot->SetGridStepY(gridStep);
+        plot->Prepare();
+        return plot;
+    };
+    auto normal = std::make_unique<PlotCanvas>(&m_frame, views.normal.pixelsPerUnit, 0.0,
+                                               views.normal.origin);
+    auto zoom =
+        std::make_unique<PlotCanvas>(&m_frame, views.zoom.pixelsPerUnit, 0.0, views.zoom.origin);
+    m_plotNormal = plotter(normal.get(), views.normal.gridStep);
+    m_plotZoom = plotter(zoom.get(), views.zoom.gridStep);
+    m_canvasNormal = std::move(normal);
+    m_canvasZoom = std::move(zoom);
+}
+
+void CWaveDlg::ShowShootable() {
+    const bool even = m_choice.Shootable();
+    platform_.EnableControl(res::kPredictor, even);
+    platform_.EnableControl(res::kBuscar, even);
+    if (!even) {
+        StopTimer();
+        platform_.EnableControl(res::kPlay, false);
+    }
+    platform_.SetControlText(res::kPotentialNote, even ? "" : PotentialChoice::kNotEvenNote);
 }
 
 int CWaveDlg::OnTabChange() {

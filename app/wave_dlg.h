@@ -14,9 +14,11 @@
 #include "evolution_view.h"
 #include "image.h"
 #include "plotter.h"
+#include "potential_choice.h"
 #include "potentials.h"
 #include "sampled_function.h"
 #include "stroke_profile.h"
+#include "view_range.h"
 #include "wave_function.h"
 
 class CWaveDlg {
@@ -52,6 +54,14 @@ class CWaveDlg {
     // A button of the "Evolucion" tab's band: "Aplicar", play/pause, "t = 0".
     void OnEvolutionCommand(int id);
     void OnWebLink();
+    // "Ajustes...": the settings dialog of the chosen potential; applying
+    // acts as choosing the potential does.
+    void OnSettings();
+
+    // The current potential as a solver needs it, and where its levels are
+    // searched (the "Normal" view's top caps the ceiling).
+    PotentialInfo CurrentPotentialInfo() const { return Describe(m_choice.Current()); }
+    SearchRange CurrentSearchBounds() const;
     // true where the command was the dialog's own (the About box).
     bool OnSysCommand(unsigned command);
     void OnDestroy();
@@ -80,6 +90,8 @@ class CWaveDlg {
     WoodsSaxonPotential m_woodsSaxon;
     SquareWell m_well;
     PowerPotential m_oscillator;
+    // Every family's potential and settings, and which one is chosen.
+    PotentialChoice m_choice{m_woodsSaxon, m_oscillator, m_well};
     const RealFunction* m_potential = nullptr;
     Integrator m_integrator;
     RealPartView m_lowerRe;
@@ -135,6 +147,11 @@ class CWaveDlg {
     void DrawFrame();
     void DrawNormalView();
     void DrawZoomView();
+    // The views and the normalisation interval for the chosen potential.
+    void FitViews();
+    void SetViews(const ViewFrames& views);
+    // Predictor, Buscar and Play only for a potential the search can take.
+    void ShowShootable();
 
     // Everything m_level's integration and normalisation at level i depend
     // on, bit for bit; nothing when they cannot be told (a potential of
@@ -169,4 +186,5 @@ class CWaveDlg {
     int drawTab_ = -1;
     std::uint8_t drawSearching_ = 0;
     Tick lastTick_ = Tick::None;
+    ViewFrames views_;
 };

@@ -1,0 +1,113 @@
+// Which potential the dialog shows and with what settings: one object of
+// every family, each family's settings as the user last applied them, and
+// the typed formula. The settings dialog edits them through SettingsEditor.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "formula_potential.h"
+#include "potential_family.h"
+#include "search_bounds.h"
+
+class DialogPlatform;
+
+class PotentialChoice {
+  public:
+    // The formula a user starts from.
+    static constexpr const char* kStartFormula = "x^2 - 8";
+    // The window's one-line note for a potential the shooting method cannot search.
+    static constexpr const char* kNotEvenNote =
+        "V(x) is not even: the shooting method integrates from x = 0 and mirrors.";
+
+    // The dialog's own objects of the three first families.
+    PotentialChoice(WoodsSaxonPotential& woodsSaxon, PowerPotential& oscillator, SquareWell& well);
+
+    // The list's items after the first three, with their item data.
+    static void AddListItems(DialogPlatform& platform);
+    // The family of a list item's data; nothing for data of none.
+    static std::optional<FamilyId> FamilyOfData(std::intptr_t data);
+
+    // Gives the family's object the family's settings and makes it the
+    // current potential. Null (and no change) for data of no family.
+    const Potential* Select(std::intptr_t listData);
+    FamilyId Family() const { return family_; }
+    const Potential& Current() const { return *current_; }
+
+    const std::vector<double>& Values(FamilyId id) const;
+    // Settings for a family, assumed in range; they take effect at the next Select.
+    void SetValues(FamilyId id, std::vector<double> values);
+    const FormulaPotential& Formula() const { return formula_; }
+    // The formula's text if it would do, else the message and no change.
+    std::optional<std::string> SetFormula(std::string_view text);
+
+    // One of the three first families at its default settings: the search
+    // and the views do all as they always did.
+    bool Classic() const;
+    // The shooting method integrates from x = 0 and mirrors: even only.
+    bool Shootable() const { return current_->IsEven(); }
+    RangeSamples Samples() const;
+    // The interval levels are normalised on for the current potential; ceiling
+    // is the search's.
+    double NormalisationHalfWidth(double ceiling) const;
+
+  private:
+    Potential& Object(FamilyId id);
+
+    WoodsSaxonPotential& woodsSaxon_;
+    PowerPotential& oscillator_;
+    SquareWell& well_;
+    PoschlTellerPotential poschlTeller_;
+    VShapedPotential vShaped_;
+    MultiWellPotential wells_;
+    FormulaPotential formula_;
+    std::array<std::vector<double>, 8> values_;  // by FamilyId
+    FamilyId family_ = FamilyId::Oscillator;
+    const Potential* current_ = &oscillator_;
+};
+
+// The settings dialog of one family: a field a setting (or the formula's
+// one field), Enter to apply, Escape to cancel. A bad field keeps the dialog
+// open with a message naming the setting and its range, and changes nothing.
+class SettingsEditor {
+  public:
+    struct Field {
+        std::string name;   // "depth", or "V(x) =" for the formula
+        std::string range;  // "-100 to 0"; empty for the formula
+        std::string text;   // what the field shows and the user types
+    };
+
+    SettingsEditor(PotentialChoice& choice, FamilyId family);
+
+    const FamilyInfo& Info() const { return FamilyOf(family_); }
+    bool IsFormula() const { return family_ == FamilyId::Formula; }
+    std::vector<Field>& Fields() { return fields_; }
+    const std::vector<Field>& Fields() const { return fields_; }
+
+    // Enter. Nothing when every field reads and is in range: the settings are
+    // stored and the dialog closes. Otherwise the message, and BadField() is
+    // the field it names.
+    std::optional<std::string> Apply();
+    // Escape.
+    void Cancel() { cancelled_ = true; }
+    bool Applied() const { return applied_; }
+    bool Cancelled() const { return cancelled_; }
+    int BadField() const { return badField_; }
+
+  private:
+    PotentialChoice& choice_;
+    FamilyId family_;
+    std::vector<Field> fields_;
+    bool applied_ = false;
+    bool cancelled_ = false;
+    int badField_ = -1;
+};
+
+// The message for a setting's value that does not read or lies outside its range.
+std::string SettingRangeMessage(const SettingInfo& setting);
+// The value of a setting typed as text, if it reads and lies in its range.
+std::optional<double> ReadSetting(const SettingInfo& setting, std::string_view text);
