@@ -1,0 +1,55 @@
+#include "command_line.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "resources.h"
+
+namespace {
+
+constexpr const char* kHelp =
+    "Usage: velquor [--help | --version] [Qt options]\n"
+    "\n"
+    "Opens the Velquor window: the bound states of a particle in one dimension,\n"
+    "-1/2 psi'' + V(x) psi = E psi, found by the shooting method one step at a time.\n"
+    "\n"
+    "The window:\n"
+    "  Potencial    the list chooses the potential; choosing one clears the levels.\n"
+    "  Predictor    draws the even solution at the energy typed beside it: below a\n"
+    "               level it runs off to one side far out, above it to the other.\n"
+    "  Buscar       one step of the level search: raise the energy until the\n"
+    "               solution far out changes sign, then halve that bracket.\n"
+    "  Play         runs the search on a 100 ms timer until the next level converges\n"
+    "               and records it; the next press looks for the next level.\n"
+    "  Normal       the first tab: the potential with the prediction or the search.\n"
+    "  Zoom         every recorded level as its density (red) and real part (blue),\n"
+    "               standing on a line at its energy.\n"
+    "\n"
+    "F1 or a right click opens the About box.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help     show this help and exit\n"
+    "  --version      show the version and exit\n"
+    "Any other option goes to Qt, for example -platform offscreen or -style.\n"
+    "\n"
+    "velquor-cli prints the same levels and draws the same pictures without a window.\n";
+
+bool Is(const char* arg, const char* name) {
+    return std::strcmp(arg, name) == 0;
+}
+
+}  // namespace
+
+std::optional<int> AnswerWithoutWindow(int argc, const char* const* argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (Is(argv[i], "--help") || Is(argv[i], "-h")) {
+            std::fputs(kHelp, stdout);
+            return 0;
+        }
+        if (Is(argv[i], "--version")) {
+            std::printf("%s %s\n", res::kInternalName, res::kFileVersion);
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
