@@ -34,15 +34,26 @@ const std::vector<PotentialName>& Potentials() {
     return potentials;
 }
 
+const std::vector<PotentialName>& AllPotentials() {
+    static const std::vector<PotentialName> potentials = [] {
+        std::vector<PotentialName> all = Potentials();
+        all.push_back({PotentialKind::PoschlTeller, "poschl-teller", "Poschl-Teller"});
+        all.push_back({PotentialKind::VShaped, "v-shaped", "Potencial en V"});
+        all.push_back({PotentialKind::Wells, "wells", "Pozos multiples"});
+        return all;
+    }();
+    return potentials;
+}
+
 const PotentialName& DefaultPotential() {
     return Potentials()[1];
 }
 
 const PotentialName& FindPotential(std::string_view text) {
-    for (const PotentialName& p : Potentials())
+    for (const PotentialName& p : AllPotentials())
         if (SameIgnoringCase(text, p.name) || SameIgnoringCase(text, p.caption)) return p;
     std::vector<std::string> names, captions;
-    for (const PotentialName& p : Potentials()) {
+    for (const PotentialName& p : AllPotentials()) {
         names.emplace_back(p.name);
         captions.push_back("\"" + std::string(p.caption) + "\"");
     }

@@ -36,7 +36,15 @@ class WriteError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-enum class PotentialKind : std::uint8_t { WoodsSaxon, Oscillator, Well };
+enum class PotentialKind : std::uint8_t {
+    WoodsSaxon,
+    Oscillator,
+    Well,
+    PoschlTeller,
+    VShaped,
+    Wells,
+    Formula,
+};
 
 struct PotentialName {
     PotentialKind kind;
@@ -44,8 +52,10 @@ struct PotentialName {
     const char* caption;  // in the window's list, which is also accepted
 };
 
-// In the order of the window's list.
+// The three a run of every potential takes, in the order of the window's list.
 const std::vector<PotentialName>& Potentials();
+// Every family of the window's list (the formula entry apart).
+const std::vector<PotentialName>& AllPotentials();
 // The window's first choice.
 const PotentialName& DefaultPotential();
 

@@ -10,5 +10,6 @@ namespace cli {
 int RunLevels(const QStringList& args);
 int RunPredict(const QStringList& args);
 int RunRender(const QStringList& args);
+int RunPotentials(const QStringList& args);
 
 }  // namespace cli

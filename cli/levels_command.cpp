@@ -9,6 +9,7 @@
 #include "cli_options.h"
 #include "commands.h"
 #include "level_run.h"
+#include "potential_options.h"
 #include "model.h"
 #include "reference_levels.h"
 #include "text_output.h"
@@ -28,11 +29,10 @@ struct PotentialRun {
     }
 };
 
-PotentialRun RunSearch(const PotentialName& potential) {
+PotentialRun RunSearch(const PotentialSpec& spec) {
+    const PotentialName& potential = *spec.potential;
     HeadlessSession session(true);  // nobody looks at the frames: draw none
-    if (!session.SelectPotential(potential.caption))
-        throw std::logic_error("the window's list has no \"" + std::string(potential.caption) +
-                               "\"");
+    ChoosePotential(session, spec);
     PotentialRun run{&potential, 0.0, PlayForLevels(session), {}};
     const CWaveDlg& dlg = session.Dialog();
     run.ceiling = dlg.m_eCeiling;
@@ -126,8 +126,9 @@ std::string Json(const std::vector<PotentialRun>& runs) {
 int RunLevels(const QStringList& args) {
     const QCommandLineOption potentialOption(
         QStringLiteral("potential"),
-        QStringLiteral("Only this potential: woods-saxon, oscillator or well (or the list's "
-                       "caption). Without it, all three, one after the other."),
+        QStringLiteral("Only this potential: woods-saxon, oscillator, well, poschl-teller, "
+                       "v-shaped or wells (or the list's caption). Without it (and without "
+                       "--set and --formula), the first three, one after the other."),
         QStringLiteral("NAME"));
     const QCommandLineOption formatOption(QStringLiteral("format"),
                                           QStringLiteral("table (the default), csv or json."),
@@ -141,25 +142,28 @@ int RunLevels(const QStringList& args) {
         "(the oscillator -8 + sqrt(2) (k + 1/2); the well of depth 8 and half-width 2 from\n"
         "its even and odd matching equations) that level, the one of the same parity\n"
         "nearest to it, and the difference energy - exact."));
-    if (!ParseSubcommand(parser, {potentialOption, formatOption}, args,
-                         "levels [--potential NAME] [--format table|csv|json]"))
+    if (!ParseSubcommand(parser, {potentialOption, SetOption(), FormulaOption(), formatOption},
+                         args,
+                         "levels [--potential NAME [--set NAME=VALUE]... | --formula EXPR] "
+                         "[--format table|csv|json]"))
         return kExitOk;
 
     const std::string format =
         ParseChoice("--format", parser.value(formatOption).toStdString(), {"table", "csv", "json"});
-    std::vector<const PotentialName*> chosen;
-    if (parser.isSet(potentialOption)) {
-        chosen.push_back(&FindPotential(parser.value(potentialOption).toStdString()));
+    std::vector<PotentialSpec> chosen;
+    if (parser.isSet(potentialOption) || parser.isSet(SetOption().names().first()) ||
+        parser.isSet(FormulaOption().names().first())) {
+        chosen.push_back(ReadPotential(parser, potentialOption, DefaultPotential(), true));
     } else {
         for (const PotentialName& p : Potentials())
-            chosen.push_back(&p);
+            chosen.push_back({&p, {}, false});
     }
 
     // One search after the other: the search's parity is shared by the whole
     // program, so two sessions must never take turns.
     std::vector<PotentialRun> runs;
-    for (const PotentialName* p : chosen)
-        runs.push_back(RunSearch(*p));
+    for (const PotentialSpec& p : chosen)
+        runs.push_back(RunSearch(p));
 
     WriteOut(format == "csv" ? Csv(runs) : format == "json" ? Json(runs) : Table(runs));
     return kExitOk;

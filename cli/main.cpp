@@ -21,9 +21,12 @@ constexpr const char* kHelp =
     "  levels   run the level search and print every level it finds\n"
     "  predict  print the solution at a trial energy on the grid\n"
     "  render   write one view of the window as a PNG picture\n"
+    "  potentials  list every potential family, its formula and its settings\n"
     "\n"
-    "Potentials (--potential): woods-saxon, oscillator (the default) and well; the\n"
-    "window's captions \"Woods-Saxon\", \"Oscilador armonico\" and \"Pozo Finito\" work too.\n"
+    "Potentials (--potential): woods-saxon, oscillator (the default), well, poschl-teller,\n"
+    "v-shaped and wells; the window's captions (\"Woods-Saxon\", \"Oscilador armonico\",\n"
+    "\"Pozo Finito\" ...) work too. --set NAME=VALUE changes a potential's settings, and\n"
+    "--formula EXPR types V(x) instead; 'velquor-cli potentials' lists them all.\n"
     "\n"
     "Exit status: 0 done, 1 a result could not be written, 2 bad usage or input.\n"
     "Run 'velquor-cli COMMAND --help' for the options of a command.\n";
@@ -58,6 +61,7 @@ int main(int argc, char** argv) {
         if (command == QLatin1String("levels")) return cli::RunLevels(args);
         if (command == QLatin1String("predict")) return cli::RunPredict(args);
         if (command == QLatin1String("render")) return cli::RunRender(args);
+        if (command == QLatin1String("potentials")) return cli::RunPotentials(args);
         context.clear();
         if (command.startsWith(QLatin1Char('-')))
             throw cli::UsageError("unknown option '" + command.toStdString() +

@@ -8,6 +8,7 @@
 #include "cli_options.h"
 #include "commands.h"
 #include "headless_host.h"
+#include "potential_options.h"
 #include "resources.h"
 #include "text_output.h"
 
@@ -75,7 +76,8 @@ int RunPredict(const QStringList& args) {
         QStringLiteral("PARITY"), QStringLiteral("even"));
     const QCommandLineOption potentialOption(
         QStringLiteral("potential"),
-        QStringLiteral("woods-saxon, oscillator (the default) or well, or the list's caption."),
+        QStringLiteral("woods-saxon, oscillator (the default), well, poschl-teller, v-shaped or "
+                       "wells, or the list's caption."),
         QStringLiteral("NAME"));
     const QCommandLineOption formatOption(QStringLiteral("format"),
                                           QStringLiteral("csv (the default) or json."),
@@ -90,9 +92,12 @@ int RunPredict(const QStringList& args) {
         "like the window's (same grid, potential and mass factor), started with psi(0) = 0,\n"
         "psi'(0) = 1. Far from a level the solution grows without bound; values that\n"
         "overflow a double print as inf or nan in csv and null in json."));
-    if (!ParseSubcommand(parser, {energyOption, parityOption, potentialOption, formatOption}, args,
-                         "predict --energy E [--parity even|odd] [--potential NAME] "
-                         "[--format csv|json]"))
+    if (!ParseSubcommand(parser,
+                         {energyOption, parityOption, potentialOption, SetOption(), FormulaOption(),
+                          formatOption},
+                         args,
+                         "predict --energy E [--parity even|odd] [--potential NAME "
+                         "[--set NAME=VALUE]... | --formula EXPR] [--format csv|json]"))
         return kExitOk;
 
     if (!parser.isSet(energyOption))
@@ -103,12 +108,11 @@ int RunPredict(const QStringList& args) {
         ParseChoice("--parity", parser.value(parityOption).toStdString(), {"even", "odd"});
     const std::string format =
         ParseChoice("--format", parser.value(formatOption).toStdString(), {"csv", "json"});
-    const PotentialName& potential =
-        parser.isSet(potentialOption) ? FindPotential(parser.value(potentialOption).toStdString())
-                                      : DefaultPotential();
+    const PotentialSpec spec = ReadPotential(parser, potentialOption, DefaultPotential(), true);
+    const PotentialName& potential = *spec.potential;
 
     HeadlessSession session(true);
-    session.SelectPotential(potential.caption);
+    ChoosePotential(session, spec);
     session.TypeEnergy(energyText);
     CWaveDlg& dlg = session.Dialog();
     Samples samples;

@@ -15,6 +15,7 @@
 #include "cli_options.h"
 #include "commands.h"
 #include "level_run.h"
+#include "potential_options.h"
 #include "resources.h"
 
 namespace cli {
@@ -92,7 +93,8 @@ int RunRender(const QStringList& args) {
                                         QStringLiteral("VIEW"));
     const QCommandLineOption potentialOption(
         QStringLiteral("potential"),
-        QStringLiteral("woods-saxon, oscillator (the default) or well, or the list's caption."),
+        QStringLiteral("woods-saxon, oscillator (the default), well, poschl-teller, v-shaped or "
+                       "wells, or the list's caption."),
         QStringLiteral("NAME"));
     const QCommandLineOption energyOption(
         QStringLiteral("energy"),
@@ -117,9 +119,10 @@ int RunRender(const QStringList& args) {
         "write never leaves half a file."));
     if (!ParseSubcommand(
             parser,
-            {viewOption, potentialOption, energyOption, stepsOption, levelsOption, outputOption},
+            {viewOption, potentialOption, SetOption(), FormulaOption(), energyOption, stepsOption,
+             levelsOption, outputOption},
             args,
-            "render --view normal|zoom [--potential NAME] "
+            "render --view normal|zoom [--potential NAME [--set NAME=VALUE]... | --formula EXPR] "
             "[--energy E | --steps N | --levels N|all] --output FILE.png"))
         return kExitOk;
 
@@ -128,13 +131,14 @@ int RunRender(const QStringList& args) {
         ParseChoice("--view", parser.value(viewOption).toStdString(), {"normal", "zoom"});
     if (!parser.isSet(outputOption))
         throw UsageError("--output is required; give a file name ending in .png");
-    const PotentialName& potential =
-        parser.isSet(potentialOption) ? FindPotential(parser.value(potentialOption).toStdString())
-                                      : DefaultPotential();
     const int actions =
         parser.isSet(energyOption) + parser.isSet(stepsOption) + parser.isSet(levelsOption);
     if (actions > 1)
         throw UsageError("--energy, --steps and --levels exclude one another; give at most one");
+    // Drawing a potential needs no evenness; predicting and searching do.
+    const PotentialSpec spec =
+        ReadPotential(parser, potentialOption, DefaultPotential(), actions > 0);
+    const PotentialName& potential = *spec.potential;
 
     std::string energyText;
     int steps = 0;
@@ -164,7 +168,7 @@ int RunRender(const QStringList& args) {
     CheckOutput(output);
 
     HeadlessSession session(true);  // draws only the frame that is painted
-    session.SelectPotential(potential.caption);
+    ChoosePotential(session, spec);
     if (!energyText.empty()) {
         session.TypeEnergy(energyText);
         session.Click(res::kPredictor);
