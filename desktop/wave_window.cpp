@@ -17,6 +17,7 @@
 #include <algorithm>
 
 #include "about_box.h"
+#include "evolution_panel.h"
 #include "dialog_builder.h"
 #include "frame_view.h"
 #include "resources.h"
@@ -46,6 +47,8 @@ WaveWindow::WaveWindow(QWidget* parent) : QDialog(parent) {
     setWindowIcon(CWaveApp::AppIcon());
 
     CreateControls();
+    evolution_ = new EvolutionPanel(this);
+    controls_.insert(evolution_->Controls().begin(), evolution_->Controls().end());
     openWeb_ = [](const QUrl& url) { QDesktopServices::openUrl(url); };
 
     frame_ = new FrameView(this);
@@ -54,6 +57,7 @@ WaveWindow::WaveWindow(QWidget* parent) : QDialog(parent) {
 
     dlg_.OnInitDialog();
     frame_->setGeometry(ToQRect(dlg_.m_plotRect));
+    evolution_->Place(dlg_.m_plotRect);
     // The template's width was measured for a narrower font: let the list
     // grow to its longest item, so that every potential reads in full.
     if (auto* list = ControlAs<QComboBox>(res::kPotentialList))
@@ -99,6 +103,8 @@ void WaveWindow::ConnectControls() {
                 [this](int delta) { dlg_.OnSpinDelta(delta); });
     if (auto* tab = ControlAs<QTabWidget>(res::kTab))
         connect(tab, &QTabWidget::currentChanged, this, [this] { dlg_.OnTabChange(); });
+    evolution_->Connect([this](int id) { dlg_.OnEvolutionCommand(id); },
+                        ControlAs<QTabWidget>(res::kTab));
     // A choice in the list, by mouse or keys; never a change made by code.
     if (auto* list = ControlAs<QComboBox>(res::kPotentialList))
         connect(list, &QComboBox::activated, this, [this] { dlg_.OnPotentialChange(); });
@@ -160,6 +166,8 @@ void WaveWindow::SetTimer(unsigned id, unsigned milliseconds) {
     QTimer*& timer = timers_[id];
     if (!timer) {
         timer = new QTimer(this);
+        // The animation's frames come at the display's pace, not within 5 %.
+        if (id == res::kEvolutionTimer) timer->setTimerType(Qt::PreciseTimer);
         connect(timer, &QTimer::timeout, this, [this, id] { dlg_.OnTimer(id); });
     }
     timer->start(static_cast<int>(milliseconds));

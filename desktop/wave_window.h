@@ -15,6 +15,7 @@
 #include "dialog_platform.h"
 #include "wave_dlg.h"
 
+class EvolutionPanel;
 class FrameView;
 class QMenu;
 class QTimer;
@@ -76,6 +77,7 @@ class WaveWindow : public QDialog, public DialogPlatform {
 
     std::map<int, QWidget*> controls_;  // children of this window
     FrameView* frame_ = nullptr;
+    EvolutionPanel* evolution_ = nullptr;  // the "Evolucion" tab's controls
     std::map<unsigned, QTimer*> timers_;
     std::vector<std::pair<unsigned, QString>> menuItems_;  // command 0: separator
     std::function<void(const QUrl&)> openWeb_;
