@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "model.h"
+#include "portable_numbers.h"
 
 struct FormulaPotential::Engine {
     mutable double x = 0.0;  // muparser reads x through its address
@@ -29,7 +30,7 @@ double Sech(double v) {
 std::string Shortest(double v) {
     char buffer[64];
     const auto [end, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::general, 15);
+        portable::ToChars(buffer, buffer + sizeof buffer, v, portable::Notation::General, 15);
     return ec == std::errc() ? std::string(buffer, end) : std::string("?");
 }
 

@@ -1,0 +1,539 @@
+// The page as the dialog's window. The controls are laid out from the dialog
+// template the module hands over; every request of the dialog (texts, list,
+// tabs, timer, paint, message boxes) arrives at velquorHost, and every user
+// event goes to the module as one handler call. What the program does is the
+// module's business, not this page's.
+"use strict";
+
+(() => {
+  const client = document.getElementById("client");
+  const canvas = document.getElementById("frame");
+  const context = canvas.getContext("2d", { alpha: false });
+  context.imageSmoothingEnabled = false;
+
+  const controls = new Map(); // template ID -> element
+  const timers = new Map(); // timer ID -> interval handle
+  const heldTicks = new Set(); // ticks that came while a message was up
+  const menuItems = []; // {command, text}; command 0 is a separator
+  const listItems = []; // {text, data}
+  let session = null;
+  let selectedItem = -1;
+  let paintPending = false;
+  let paints = 0;
+  let messageFor = null; // the control a message is about, while it is up
+  let aboutOpen = false;
+  let listOpen = false;
+
+  const KEY_ENTER = "Enter";
+  const PREDICTOR = 1005;
+  const ABOUT_COMMAND = 0x0010;
+
+  // ---- Building the page from the templates ---------------------------------
+
+  function place(element, c) {
+    element.classList.add("control");
+    element.style.left = `${c.left}px`;
+    element.style.top = `${c.top}px`;
+    element.style.width = `${c.width}px`;
+    element.style.height = `${c.height}px`;
+  }
+
+  function createControl(c) {
+    let element;
+    switch (c.kind) {
+      case "edit":
+        element = document.createElement("input");
+        element.type = "text";
+        element.spellcheck = false;
+        element.autocomplete = "off";
+        break;
+      case "button":
+      case "default-button":
+        element = document.createElement("button");
+        element.type = "button";
+        element.textContent = c.caption;
+        if (c.kind === "default-button") element.classList.add("default");
+        element.addEventListener("click", () => command(c.id));
+        break;
+      case "group": {
+        element = document.createElement("div");
+        element.className = "group";
+        const legend = document.createElement("span");
+        legend.className = "legend";
+        legend.textContent = c.caption;
+        element.append(legend);
+        break;
+      }
+      case "tabs":
+        element = createTabs();
+        break;
+      case "list":
+        element = createList();
+        break;
+      case "icon":
+        element = document.createElement("div");
+        element.className = "icon sysmenu-button";
+        break;
+      default:
+        element = document.createElement("div");
+        element.className = c.kind === "updown" ? "updown" : "static";
+        element.textContent = c.caption;
+        break;
+    }
+    place(element, c);
+    // An icon takes its icon's size. The template's height of a drop-down
+    // list is that of the open list; the closed box is as tall as its text.
+    if (c.kind === "icon") element.style.width = element.style.height = "32px";
+    if (c.kind === "list") {
+      element.style.height = "";
+      element.querySelector(".list-items").style.maxHeight = `${Math.max(c.height - 21, 16)}px`;
+    }
+    if (c.id >= 0) element.id = `c${c.id}`;
+    element.dataset.kind = c.kind;
+    if (!c.visible) element.classList.add("hidden");
+    return element;
+  }
+
+  // The first control of the template lies on top of the others.
+  function buildDialog(layout, into) {
+    into.style.width = `${layout.width}px`;
+    into.style.height = `${layout.height}px`;
+    const made = [];
+    layout.controls.forEach((c, index) => {
+      const element = createControl(c);
+      element.style.zIndex = String(layout.controls.length - index);
+      into.append(element);
+      made.push([c.id, element]);
+    });
+    return made;
+  }
+
+  // ---- The tab control ------------------------------------------------------
+
+  function createTabs() {
+    const element = document.createElement("div");
+    element.className = "tabs";
+    element.tabIndex = 0;
+    element.setAttribute("role", "tablist");
+    const page = document.createElement("div");
+    page.className = "tab-page";
+    const row = document.createElement("div");
+    row.className = "tab-row";
+    element.append(page, row);
+    row.addEventListener("mousedown", (event) => {
+      const tab = event.target.closest(".tab");
+      if (tab) chooseTab(Number(tab.dataset.tab));
+    });
+    element.addEventListener("keydown", (event) => {
+      if (event.key !== "ArrowLeft" && event.key !== "ArrowRight") return;
+      event.preventDefault();
+      chooseTab(velquorHost.currentTab() + (event.key === "ArrowLeft" ? -1 : 1));
+    });
+    return element;
+  }
+
+  function tabs() {
+    return [...controls.get(1010).querySelectorAll(".tab")];
+  }
+
+  function chooseTab(index) {
+    const all = tabs();
+    if (index < 0 || index >= all.length || index === velquorHost.currentTab()) return;
+    all.forEach((tab, i) => tab.setAttribute("aria-selected", String(i === index)));
+    controls.get(1010).focus();
+    session.tabChanged();
+  }
+
+  // ---- The drop-down list ---------------------------------------------------
+
+  function createList() {
+    const element = document.createElement("div");
+    element.className = "list";
+    element.tabIndex = 0;
+    element.setAttribute("role", "combobox");
+    element.setAttribute("aria-expanded", "false");
+    const box = document.createElement("div");
+    box.className = "list-box";
+    const text = document.createElement("span");
+    text.className = "list-text";
+    const arrow = document.createElement("span");
+    arrow.className = "list-arrow";
+    box.append(text, arrow);
+    const items = document.createElement("ul");
+    items.className = "list-items";
+    items.setAttribute("role", "listbox");
+    items.hidden = true;
+    element.append(box, items);
+    box.addEventListener("mousedown", (event) => {
+      event.preventDefault();
+      element.focus();
+      showList(!listOpen);
+    });
+    items.addEventListener("mousedown", (event) => event.preventDefault());
+    items.addEventListener("click", (event) => {
+      const item = event.target.closest("li");
+      if (!item) return;
+      showList(false);
+      chooseItem(Number(item.dataset.index), true);
+    });
+    element.addEventListener("keydown", listKey);
+    element.addEventListener("blur", () => showList(false));
+    return element;
+  }
+
+  function listKey(event) {
+    const step = { ArrowDown: 1, ArrowRight: 1, ArrowUp: -1, ArrowLeft: -1 }[event.key];
+    if (event.altKey && (event.key === "ArrowDown" || event.key === "ArrowUp")) {
+      event.preventDefault();
+      showList(!listOpen);
+    } else if (step !== undefined) {
+      event.preventDefault();
+      const next = Math.min(Math.max(selectedItem + step, 0), listItems.length - 1);
+      if (next !== selectedItem) chooseItem(next, true);
+    } else if (listOpen && (event.key === KEY_ENTER || event.key === "Escape")) {
+      event.preventDefault();
+      event.stopPropagation();
+      showList(false);
+    }
+  }
+
+  function showList(open) {
+    const element = controls.get(1011);
+    if (!element) return;
+    listOpen = open && !element.classList.contains("disabled");
+    element.querySelector(".list-items").hidden = !listOpen;
+    element.setAttribute("aria-expanded", String(listOpen));
+  }
+
+  function showSelectedItem() {
+    const element = controls.get(1011);
+    const item = listItems[selectedItem];
+    element.querySelector(".list-text").textContent = item ? item.text : "";
+    element.querySelectorAll("li").forEach((li, i) => {
+      li.classList.toggle("current", i === selectedItem);
+      li.setAttribute("aria-selected", String(i === selectedItem));
+    });
+  }
+
+  // A choice of the user's: the dialog hears of it, as the window's list
+  // tells it of every item chosen.
+  function chooseItem(index, byUser) {
+    selectedItem = index;
+    showSelectedItem();
+    if (byUser) session.potentialChanged();
+  }
+
+  // ---- The window menu, message boxes and the About box ------------------
+
+  function buildMenu() {
+    const menu = document.getElementById("sysmenu");
+    menu.replaceChildren();
+    menuItems.forEach(({ command, text }, i) => {
+      if (command === 0) {
+        if (i > 0) menu.append(document.createElement("hr"));
+        return;
+      }
+      const item = document.createElement("div");
+      item.className = "menu-item";
+      item.id = `menu-${command}`;
+      item.tabIndex = -1;
+      item.setAttribute("role", "menuitem");
+      // "&About" underlines the letter after the ampersand.
+      const amp = text.indexOf("&");
+      if (amp >= 0 && amp + 1 < text.length) {
+        const key = document.createElement("u");
+        key.textContent = text[amp + 1];
+        item.append(text.slice(0, amp), key, text.slice(amp + 2));
+      } else {
+        item.textContent = text;
+      }
+      item.addEventListener("click", () => {
+        closeMenu();
+        session.sysCommand(command);
+      });
+      menu.append(item);
+    });
+  }
+
+  function openMenu(x, y) {
+    const menu = document.getElementById("sysmenu");
+    menu.style.left = `${x}px`;
+    menu.style.top = `${y}px`;
+    menu.hidden = false;
+    const first = menu.querySelector(".menu-item");
+    if (first) first.focus();
+  }
+
+  function closeMenu() {
+    document.getElementById("sysmenu").hidden = true;
+  }
+
+  function closeMessage() {
+    if (messageFor === null) return;
+    const id = messageFor;
+    messageFor = null;
+    document.getElementById("message-layer").hidden = true;
+    // Back to the control that did not read, its text selected for retyping.
+    const element = controls.get(id);
+    if (element) {
+      element.focus();
+      if (element.select) element.select();
+    }
+    // The ticks that waited for the box: one is due now, as the window's
+    // handler would run it once the box has gone.
+    const waiting = [...heldTicks];
+    heldTicks.clear();
+    for (const timer of waiting) if (timers.has(timer)) session.timer(timer);
+  }
+
+  function closeAbout() {
+    if (!aboutOpen) return;
+    aboutOpen = false;
+    document.getElementById("about-layer").hidden = true;
+    if (document.activeElement === document.body || !document.activeElement) {
+      const first = controls.get(PREDICTOR);
+      if (first) first.focus();
+    }
+  }
+
+  function buildAbout() {
+    const layout = Module.aboutLayout();
+    document.getElementById("about-title").textContent = layout.title;
+    const into = document.getElementById("about-client");
+    for (const [id, element] of buildDialog(layout, into)) {
+      if (id === 1) {
+        element.id = "about-ok";
+        element.addEventListener("click", closeAbout);
+      }
+    }
+  }
+
+  // ---- Events of the page ---------------------------------------------------
+
+  function command(id) {
+    if (messageFor !== null || aboutOpen) return;
+    session.command(id);
+  }
+
+  function tick(id) {
+    if (messageFor !== null) {
+      heldTicks.add(id);
+      return;
+    }
+    session.timer(id);
+  }
+
+  function onKeyDown(event) {
+    if (messageFor !== null || aboutOpen) {
+      // A modal box keeps the keyboard: Enter and Escape close it.
+      if (event.key === KEY_ENTER || event.key === "Escape" || event.key === " ") {
+        event.preventDefault();
+        if (messageFor !== null) closeMessage();
+        else closeAbout();
+      } else if (event.key === "Tab") {
+        event.preventDefault();
+      }
+      return;
+    }
+    if (!document.getElementById("sysmenu").hidden) {
+      if (event.key === "Escape") closeMenu();
+      if (event.key === KEY_ENTER && document.activeElement.classList.contains("menu-item")) {
+        event.preventDefault();
+        document.activeElement.click();
+      }
+      return;
+    }
+    if (event.key === "F1") {
+      event.preventDefault();
+      session.sysCommand(ABOUT_COMMAND);
+    } else if (event.key === KEY_ENTER && !event.repeat) {
+      // Enter runs the default button, unless a button has the focus: then
+      // that button is pressed (the browser clicks it).
+      if (event.target instanceof HTMLButtonElement && event.target.closest("#client")) return;
+      event.preventDefault();
+      const predictor = controls.get(PREDICTOR);
+      if (predictor && !predictor.disabled) command(PREDICTOR);
+    }
+  }
+
+  function connectPage() {
+    document.addEventListener("keydown", onKeyDown, true);
+    document.getElementById("message-ok").addEventListener("click", closeMessage);
+    const button = document.getElementById("sysmenu-button");
+    button.addEventListener("click", (event) => {
+      event.stopPropagation();
+      const r = button.getBoundingClientRect();
+      openMenu(r.left, r.bottom);
+    });
+    client.addEventListener("contextmenu", (event) => {
+      event.preventDefault();
+      openMenu(event.clientX, event.clientY);
+    });
+    document.addEventListener("mousedown", (event) => {
+      if (!event.target.closest("#sysmenu")) closeMenu();
+    });
+  }
+
+  // ---- Painting ---------------------------------------------------------------
+
+  function paint() {
+    paintPending = false;
+    const pixels = session.paint();
+    const width = session.frameWidth();
+    const height = session.frameHeight();
+    if (width > 0 && height > 0) {
+      const rgba = new Uint8ClampedArray(pixels.buffer, pixels.byteOffset, pixels.length);
+      context.putImageData(new ImageData(rgba, width, height), 0, 0);
+    }
+    paints += 1;
+    document.body.dataset.paints = String(paints);
+    if (document.body.dataset.ready !== "1") {
+      document.body.dataset.ready = "1";
+      window.velquorFirstFrame = performance.now();
+    }
+  }
+
+  // ---- What the dialog asks of its window ----------------------------------
+
+  window.velquorHost = {
+    createFrame(width, height) {
+      canvas.width = width;
+      canvas.height = height;
+      context.imageSmoothingEnabled = false;
+    },
+    setTimer(id, milliseconds) {
+      clearInterval(timers.get(id));
+      timers.set(id, setInterval(() => tick(id), milliseconds));
+      document.body.dataset.timers = [...timers.keys()].join(" ");
+    },
+    killTimer(id) {
+      clearInterval(timers.get(id));
+      timers.delete(id);
+      heldTicks.delete(id);
+      document.body.dataset.timers = [...timers.keys()].join(" ");
+    },
+    enableControl(id, enable) {
+      const element = controls.get(id);
+      if (!element) return;
+      if ("disabled" in element) element.disabled = !enable;
+      element.classList.toggle("disabled", !enable);
+      element.setAttribute("aria-disabled", String(!enable));
+    },
+    invalidate() {
+      if (paintPending) return;
+      paintPending = true;
+      requestAnimationFrame(paint);
+    },
+    insertTab(index, text) {
+      const row = controls.get(1010).querySelector(".tab-row");
+      const tab = document.createElement("div");
+      tab.className = "tab";
+      tab.setAttribute("role", "tab");
+      tab.textContent = text;
+      const all = tabs();
+      const at = index < 0 || index > all.length ? all.length : index;
+      row.insertBefore(tab, all[at] || null);
+      tabs().forEach((t, i) => {
+        t.dataset.tab = String(i);
+        t.id = `tab-${i}`;
+      });
+      if (!tabs().some((t) => t.getAttribute("aria-selected") === "true"))
+        tab.setAttribute("aria-selected", "true");
+      else if (!tab.hasAttribute("aria-selected")) tab.setAttribute("aria-selected", "false");
+    },
+    currentTab() {
+      return tabs().findIndex((t) => t.getAttribute("aria-selected") === "true");
+    },
+    addListItem(text, data) {
+      listItems.push({ text, data });
+      const li = document.createElement("li");
+      li.textContent = text;
+      li.dataset.index = String(listItems.length - 1);
+      li.setAttribute("role", "option");
+      controls.get(1011).querySelector(".list-items").append(li);
+      showSelectedItem();
+    },
+    selectListItem(index) {
+      chooseItem(index >= 0 && index < listItems.length ? index : -1, false);
+    },
+    selectedListItemData() {
+      const item = listItems[selectedItem];
+      return item ? item.data : -1;
+    },
+    controlText(id) {
+      const element = controls.get(id);
+      if (!element) return "";
+      if (element instanceof HTMLInputElement) return element.value;
+      if (element.dataset.kind === "group") return element.querySelector(".legend").textContent;
+      return element.textContent;
+    },
+    setControlText(id, text) {
+      const element = controls.get(id);
+      if (!element) return;
+      if (element instanceof HTMLInputElement) {
+        element.value = text;
+        // A long number shows its sign and first digits.
+        element.scrollLeft = 0;
+        if (document.activeElement !== element) element.setSelectionRange(0, 0);
+      } else if (element.dataset.kind === "group") {
+        element.querySelector(".legend").textContent = text;
+      } else {
+        element.textContent = text;
+      }
+    },
+    dataEntryMessage(id, message) {
+      messageFor = id;
+      document.getElementById("message-text").textContent = message;
+      document.getElementById("message-layer").hidden = false;
+      document.getElementById("message-ok").focus();
+    },
+    appendMenuItem(command, text) {
+      menuItems.push({ command, text });
+      buildMenu();
+    },
+    openWebAddress(address) {
+      window.open(address, "_blank", "noopener,noreferrer");
+    },
+    runAboutBox() {
+      aboutOpen = true;
+      closeMenu();
+      document.getElementById("about-layer").hidden = false;
+      document.getElementById("about-ok").focus();
+    },
+  };
+
+  // ---- Start-up -----------------------------------------------------------------
+
+  function layOut() {
+    const layout = Module.mainLayout();
+    document.title = layout.title;
+    document.getElementById("title").textContent = layout.title;
+    for (const [id, element] of buildDialog(layout, client)) controls.set(id, element);
+    buildAbout();
+  }
+
+  function placeFrame() {
+    const r = session.plotRect();
+    canvas.style.left = `${r.left}px`;
+    canvas.style.top = `${r.top}px`;
+    canvas.style.width = `${r.right - r.left}px`;
+    canvas.style.height = `${r.bottom - r.top}px`;
+  }
+
+  let Module = null;
+  window.velquorReady = createVelquorCore().then((module) => {
+    Module = module;
+    window.velquorModule = module;
+    layOut();
+    connectPage();
+    session = new module.WebSession();
+    window.velquorSession = session;
+    session.start();
+    placeFrame();
+    // The first tab stop has the focus, as in the window.
+    const first = [...client.querySelectorAll("button, input, [tabindex='0']")].find(
+      (e) => e.offsetParent !== null && !e.disabled,
+    );
+    if (first) first.focus();
+  });
+})();

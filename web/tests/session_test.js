@@ -1,0 +1,209 @@
+// The page in a real browser, used as a person uses the window: real clicks
+// and keys on its elements. After every scene the canvas must hold exactly
+// the picture velquor-cli render draws of the same state, and the console
+// must have stayed free of errors.
+"use strict";
+
+const assert = require("node:assert/strict");
+const { after, before, test } = require("node:test");
+const s = require("./support.js");
+
+const SITE = process.env.VELQUOR_SITE;
+const CLI = process.env.VELQUOR_CLI;
+let server;
+let browser;
+
+before(async () => {
+  assert.ok(SITE && CLI, "VELQUOR_SITE (the built site) and VELQUOR_CLI (velquor-cli) are needed");
+  server = await s.serve(SITE);
+  browser = await s.launch();
+});
+after(async () => {
+  if (browser) await browser.close();
+  if (server) server.close();
+});
+
+// Each scene starts from a fresh page: the search shares state across a run
+// of the program, as it does across one of velquor-cli.
+async function fresh() {
+  return s.open(browser, server.url);
+}
+
+async function state(page) {
+  return page.evaluate(() => window.velquorSession.state());
+}
+
+// Clicks, then waits for the paint the click asked for.
+async function clickAndPaint(page, selector) {
+  const n = await s.paints(page);
+  await s.click(page, selector);
+  await s.painted(page, n);
+}
+
+async function typeEnergy(page, text) {
+  await s.click(page, "#c1006");
+  await page.keyboard.down("Control");
+  await page.keyboard.press("a");
+  await page.keyboard.up("Control");
+  await page.keyboard.type(text);
+}
+
+async function playToLevel(page) {
+  const before = (await state(page)).levelCount;
+  await s.click(page, "#c1008");
+  await page.waitForFunction((n) => window.velquorSession.state().levelCount > n, { timeout: 60000 }, before);
+  await s.painted(page, await s.paints(page) - 1);
+}
+
+function noProblems(page) {
+  assert.deepEqual(page.problems, []);
+}
+
+test("start-up: the template's rectangles, the first frame, the focus and the tab order", async () => {
+  const page = await fresh();
+  const boxes = await page.evaluate(() => {
+    const out = {};
+    for (const e of document.querySelectorAll("#client > [id], #frame")) {
+      if (e.classList.contains("hidden")) continue;
+      out[e.id] = [e.offsetLeft, e.offsetTop, e.offsetWidth, e.offsetHeight];
+    }
+    const c = document.getElementById("client");
+    out.client = [0, 0, c.offsetWidth, c.offsetHeight];
+    return out;
+  });
+  // Template 102 in pixels of the 8-point dialog font (6 x 13 base units);
+  // the list is as tall as its closed box.
+  assert.deepEqual(boxes.client, [0, 0, 659, 718]);
+  assert.deepEqual(boxes.c1000, [15, 98, 630, 601]);
+  assert.deepEqual(boxes.c1005, [120, 16, 60, 16]);
+  assert.deepEqual(boxes.c1006, [15, 16, 98, 20]);
+  assert.deepEqual(boxes.c1007, [15, 41, 60, 16]);
+  assert.deepEqual(boxes.c1008, [83, 41, 60, 16]);
+  assert.deepEqual(boxes.c1010, [8, 73, 645, 634]);
+  assert.deepEqual(boxes.c1011.slice(0, 3), [195, 24, 113]);
+  assert.deepEqual(boxes.c1019, [510, 8, 135, 23]);
+  assert.deepEqual(boxes.frame, [19, 111, 624, 584]);
+  const tabs = await page.$$eval(".tab", (all) => all.map((t) => [t.dataset.tab, t.textContent]));
+  assert.deepEqual(tabs.slice(0, 2), [["0", "Normal"], ["1", "Zoom"]]);
+  assert.deepEqual(tabs.map(([n]) => n), tabs.map((_, i) => String(i)));
+  assert.equal(await page.$eval("#c1006", (e) => e.value), "-1");
+  await s.expectFrame(page, CLI, ["--view", "normal"], "start-up");
+
+  // The focus starts on the first tab stop and goes round in template order.
+  const order = [await page.evaluate(() => document.activeElement.id)];
+  for (let i = 0; i < 7; i += 1) {
+    await page.keyboard.press("Tab");
+    order.push(await page.evaluate(() => document.activeElement.id));
+  }
+  assert.deepEqual(order, ["c1005", "c1006", "c1007", "c1008", "c1010", "c1011", "c1019", "c1020"]);
+  noProblems(page);
+  await page.close();
+});
+
+test("Buscar, then Play until a level, then Zoom", async () => {
+  const page = await fresh();
+  await clickAndPaint(page, "#c1007");
+  await s.expectFrame(page, CLI, ["--view", "normal", "--steps", "1"], "one Buscar");
+  await clickAndPaint(page, "#c1007");
+  await clickAndPaint(page, "#c1007");
+  await s.expectFrame(page, CLI, ["--view", "normal", "--steps", "3"], "three Buscar");
+  noProblems(page);
+  await page.close();
+
+  const play = await fresh();
+  await playToLevel(play);
+  const st = await state(play);
+  assert.equal(st.levelCount, 1);
+  assert.equal(st.levels[0], -7.2976229380816253);
+  assert.equal(await play.$eval("#c1008", (e) => e.disabled), false);
+  await s.expectFrame(play, CLI, ["--view", "normal", "--levels", "1"], "Play until a level");
+  await playToLevel(play);
+  await clickAndPaint(play, '#c1010 .tab[data-tab="1"]');
+  await s.expectFrame(play, CLI, ["--view", "zoom", "--levels", "2"], "Zoom after two levels");
+  // Back by the keyboard.
+  const n = await s.paints(play);
+  await play.keyboard.press("ArrowLeft");
+  await s.painted(play, n);
+  await s.expectFrame(play, CLI, ["--view", "normal", "--levels", "2"], "Normal again");
+  noProblems(play);
+  await play.close();
+});
+
+test("2.5 and Enter; a word and Predictor: one message, the energy unchanged", async () => {
+  const page = await fresh();
+  await typeEnergy(page, "2.5");
+  let n = await s.paints(page);
+  await page.keyboard.press("Enter");
+  await s.painted(page, n);
+  assert.equal((await state(page)).energy, 2.5);
+  await s.expectFrame(page, CLI, ["--view", "normal", "--energy", "2.5"], "2.5 and Enter");
+
+  await typeEnergy(page, "abc");
+  n = await s.paints(page);
+  await s.click(page, "#c1005");
+  await s.painted(page, n);
+  assert.equal(await page.$eval("#message-layer", (e) => e.hidden), false);
+  assert.equal(await page.$eval("#message-text", (e) => e.textContent), "Enter a number.");
+  assert.equal(await page.$$eval(".modal-layer:not([hidden])", (l) => l.length), 1);
+  // The box is modal: a click on the page behind it does nothing.
+  await page.mouse.click(58, 86); // where "Buscar" is
+  assert.equal((await state(page)).searchState, 0);
+  await page.keyboard.press("Escape");
+  assert.equal(await page.$eval("#message-layer", (e) => e.hidden), true);
+  const focus = await page.evaluate(() => {
+    const e = document.activeElement;
+    return [e.id, e.value.slice(e.selectionStart, e.selectionEnd)];
+  });
+  assert.deepEqual(focus, ["c1006", "abc"]);
+  assert.equal((await state(page)).energy, 2.5);
+  await s.expectFrame(page, CLI, ["--view", "normal", "--energy", "2.5"], "after the message");
+  noProblems(page);
+  await page.close();
+});
+
+test("Pozo Finito from the list, by mouse and by keys", async () => {
+  const page = await fresh();
+  await s.click(page, "#c1011");
+  const n = await s.paints(page);
+  await s.click(page, '#c1011 li[data-index="2"]');
+  await s.painted(page, n);
+  assert.equal(await page.$eval("#c1011 .list-text", (e) => e.textContent), "Pozo Finito");
+  await s.expectFrame(page, CLI, ["--view", "normal", "--potential", "well"], "Pozo Finito");
+  await playToLevel(page);
+  await s.expectFrame(page, CLI, ["--view", "normal", "--potential", "well", "--levels", "1"], "a level");
+  // Up twice from the focused list: Woods-Saxon.
+  await page.focus("#c1011");
+  for (const key of ["ArrowUp", "ArrowUp"]) {
+    const m = await s.paints(page);
+    await page.keyboard.press(key);
+    await s.painted(page, m);
+  }
+  await s.expectFrame(page, CLI, ["--view", "normal", "--potential", "woods-saxon"], "Woods-Saxon");
+  noProblems(page);
+  await page.close();
+});
+
+test("the About box, from the window menu and from F1; the web link", async () => {
+  const page = await fresh();
+  await page.mouse.click(600, 400, { button: "right" });
+  await s.click(page, "#menu-16");
+  assert.equal(await page.$eval("#about-layer", (e) => e.hidden), false);
+  const texts = await page.$$eval("#about-client .static", (l) => l.map((e) => e.textContent));
+  assert.deepEqual(texts, ["velquor Version 1.0", "Bound states by the shooting method"]);
+  assert.equal(await page.$eval("#about-title", (e) => e.textContent), "About velquor");
+  await page.keyboard.press("Enter");
+  assert.equal(await page.$eval("#about-layer", (e) => e.hidden), true);
+  await page.keyboard.press("F1");
+  assert.equal(await page.$eval("#about-layer", (e) => e.hidden), false);
+  await s.click(page, "#about-ok");
+  assert.equal(await page.$eval("#about-layer", (e) => e.hidden), true);
+
+  const opened = new Promise((resolve) => browser.once("targetcreated", resolve));
+  await s.click(page, "#c1019");
+  const target = await opened;
+  assert.equal(target.url(), "https://en.wikipedia.org/wiki/Shooting_method");
+  const other = await target.page();
+  if (other) await other.close();
+  noProblems(page);
+  await page.close();
+});

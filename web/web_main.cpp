@@ -1,0 +1,180 @@
+// The module's face to the page: the dialog templates to lay the page out
+// from, and one session whose methods are the page's events, each forwarded
+// to one handler of the dialog.
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <string>
+
+#include "dialog_template.h"
+#include "resources.h"
+#include "wave_dlg.h"
+#include "web_platform.h"
+
+namespace {
+
+using emscripten::val;
+
+const char* KindName(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Edit:
+            return "edit";
+        case ControlKind::UpDown:
+            return "updown";
+        case ControlKind::GroupBox:
+            return "group";
+        case ControlKind::PushButton:
+            return "button";
+        case ControlKind::DefaultPushButton:
+            return "default-button";
+        case ControlKind::TabControl:
+            return "tabs";
+        case ControlKind::DropDownList:
+            return "list";
+        case ControlKind::StaticText:
+            return "text";
+        case ControlKind::StaticIcon:
+            return "icon";
+    }
+    return "text";
+}
+
+// A template as the page builds it: its title and client size in pixels, and
+// its controls in tab order with their pixel rectangles.
+val Layout(const DialogTemplate& dialog) {
+    val controls = val::array();
+    for (const ControlTemplate& c : dialog.controls) {
+        const PixelRect r = ControlPixelRect(c);
+        val control = val::object();
+        control.set("id", c.id);
+        control.set("kind", std::string(KindName(c.kind)));
+        control.set("caption", std::string(c.caption));
+        control.set("left", r.left);
+        control.set("top", r.top);
+        control.set("width", r.Width());
+        control.set("height", r.Height());
+        control.set("visible", c.visible);
+        controls.call<void>("push", control);
+    }
+    val layout = val::object();
+    layout.set("title", std::string(dialog.title));
+    layout.set("width", DialogUnitsToPixelsX(dialog.cx));
+    layout.set("height", DialogUnitsToPixelsY(dialog.cy));
+    layout.set("controls", controls);
+    return layout;
+}
+
+val MainLayout() {
+    return Layout(MainDialogTemplate());
+}
+val AboutLayout() {
+    return Layout(AboutDialogTemplate());
+}
+
+class WebSession {
+  public:
+    // Draws only when the page paints: several events between two animation
+    // frames cost one drawing.
+    WebSession() { dlg_.SetDeferredDrawing(true); }
+    ~WebSession() { dlg_.OnDestroy(); }
+    WebSession(const WebSession&) = delete;
+    WebSession& operator=(const WebSession&) = delete;
+
+    void Start() { dlg_.OnInitDialog(); }
+
+    // A click on a push button.
+    void Command(int id) {
+        switch (id) {
+            case res::kPredictor:
+                dlg_.OnPredictor();
+                break;
+            case res::kBuscar:
+                dlg_.SearchStep();
+                break;
+            case res::kPlay:
+                dlg_.OnPlay();
+                break;
+            case res::kWebLink:
+                dlg_.OnWebLink();
+                break;
+            case res::kIterar:
+                dlg_.OnIterar();
+                break;
+            default:
+                break;
+        }
+    }
+    void TabChanged() { dlg_.OnTabChange(); }
+    void PotentialChanged() { dlg_.OnPotentialChange(); }
+    void Timer(unsigned id) { dlg_.OnTimer(id); }
+    bool SysCommand(unsigned command) { return dlg_.OnSysCommand(command); }
+
+    // Draws what is due and returns the frame for the canvas (rows top to
+    // bottom, RGBA), a view of the module's memory valid until the next call.
+    val Paint() {
+        dlg_.OnPaint();
+        const std::vector<std::uint8_t>& rgba = platform_.FrameRgba();
+        return val(emscripten::typed_memory_view(rgba.size(), rgba.data()));
+    }
+    int FrameWidth() const { return platform_.FrameWidth(); }
+    // Where the frame lies in the dialog's client area.
+    val PlotRect() const {
+        val rect = val::object();
+        rect.set("left", dlg_.m_plotRect.left);
+        rect.set("top", dlg_.m_plotRect.top);
+        rect.set("right", dlg_.m_plotRect.right);
+        rect.set("bottom", dlg_.m_plotRect.bottom);
+        return rect;
+    }
+    int FrameHeight() const { return platform_.FrameHeight(); }
+
+    // Redraws the current view as a handler would (for measuring).
+    void Redraw() { dlg_.Redraw(); }
+
+    // The search's state, for the page's tests to check after every event.
+    val State() const {
+        val levels = val::array();
+        val parities = val::array();
+        for (std::uint8_t i = 0; i < dlg_.m_levelCount; ++i) {
+            levels.call<void>("push", dlg_.m_levels[i]);
+            parities.call<void>("push", int{dlg_.m_levelParity[i]});
+        }
+        val state = val::object();
+        state.set("levelCount", int{dlg_.m_levelCount});
+        state.set("levels", levels);
+        state.set("parities", parities);
+        state.set("searchState", int{dlg_.m_searchState});
+        state.set("searching", int{dlg_.m_searching});
+        state.set("energy", dlg_.m_energy);
+        state.set("eLow", dlg_.m_eLow);
+        state.set("eHigh", dlg_.m_eHigh);
+        state.set("eCeiling", dlg_.m_eCeiling);
+        state.set("timerRunning", dlg_.TimerRunning());
+        return state;
+    }
+
+  private:
+    WebPlatform platform_;
+    CWaveDlg dlg_{platform_};
+};
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(velquor) {
+    emscripten::function("mainLayout", &MainLayout);
+    emscripten::function("aboutLayout", &AboutLayout);
+    emscripten::class_<WebSession>("WebSession")
+        .constructor<>()
+        .function("start", &WebSession::Start)
+        .function("command", &WebSession::Command)
+        .function("tabChanged", &WebSession::TabChanged)
+        .function("potentialChanged", &WebSession::PotentialChanged)
+        .function("timer", &WebSession::Timer)
+        .function("sysCommand", &WebSession::SysCommand)
+        .function("paint", &WebSession::Paint)
+        .function("frameWidth", &WebSession::FrameWidth)
+        .function("frameHeight", &WebSession::FrameHeight)
+        .function("plotRect", &WebSession::PlotRect)
+        .function("redraw", &WebSession::Redraw)
+        .function("state", &WebSession::State);
+}

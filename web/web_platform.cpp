@@ -1,0 +1,97 @@
+#include "web_platform.h"
+
+#include <emscripten/val.h>
+
+namespace {
+
+emscripten::val Host() {
+    return emscripten::val::global("velquorHost");
+}
+
+}  // namespace
+
+std::uint8_t* WebPlatform::CreateFrameBitmap(int width, int height) {
+    width_ = width;
+    height_ = height;
+    bits_.assign(static_cast<std::size_t>(width) * height * 3, 0);
+    Host().call<void>("createFrame", width, height);
+    return bits_.data();
+}
+
+void WebPlatform::SetTimer(unsigned id, unsigned milliseconds) {
+    Host().call<void>("setTimer", id, milliseconds);
+}
+
+void WebPlatform::KillTimer(unsigned id) {
+    Host().call<void>("killTimer", id);
+}
+
+void WebPlatform::EnableControl(int id, bool enable) {
+    Host().call<void>("enableControl", id, enable);
+}
+
+void WebPlatform::Invalidate() {
+    Host().call<void>("invalidate");
+}
+
+void WebPlatform::InsertTab(int index, const std::string& text) {
+    Host().call<void>("insertTab", index, text);
+}
+
+int WebPlatform::CurrentTab() const {
+    return Host().call<int>("currentTab");
+}
+
+void WebPlatform::AddListItem(const std::string& text, std::intptr_t data) {
+    Host().call<void>("addListItem", text, static_cast<double>(data));
+}
+
+void WebPlatform::SelectListItem(int index) {
+    Host().call<void>("selectListItem", index);
+}
+
+std::intptr_t WebPlatform::SelectedListItemData() const {
+    return static_cast<std::intptr_t>(Host().call<double>("selectedListItemData"));
+}
+
+std::string WebPlatform::ControlText(int id) const {
+    return Host().call<std::string>("controlText", id);
+}
+
+void WebPlatform::SetControlText(int id, const std::string& text) {
+    Host().call<void>("setControlText", id, text);
+}
+
+void WebPlatform::DataEntryMessage(int id, const std::string& message) {
+    Host().call<void>("dataEntryMessage", id, message);
+}
+
+void WebPlatform::AppendAboutMenuItem(unsigned command, const std::string& text) {
+    Host().call<void>("appendMenuItem", 0u, std::string());  // the separator
+    Host().call<void>("appendMenuItem", command, text);
+}
+
+void WebPlatform::OpenWebAddress(const std::string& address) {
+    Host().call<void>("openWebAddress", address);
+}
+
+void WebPlatform::RunAboutBox() {
+    Host().call<void>("runAboutBox");
+}
+
+const std::vector<std::uint8_t>& WebPlatform::FrameRgba() {
+    const auto w = static_cast<std::size_t>(width_);
+    const auto h = static_cast<std::size_t>(height_);
+    rgba_.resize(w * h * 4);
+    for (std::size_t row = 0; row < h; ++row) {
+        const std::uint8_t* from = bits_.data() + (h - 1 - row) * w * 3;
+        std::uint8_t* to = rgba_.data() + row * w * 4;
+        for (std::size_t x = 0; x < w; ++x, from += 3, to += 4) {
+            to[0] = from[2];
+            to[1] = from[1];
+            to[2] = from[0];
+            to[3] = 255;
+        }
+    }
+    return rgba_;
+}
