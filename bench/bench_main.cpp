@@ -63,6 +63,8 @@ constexpr Target kTargets[] = {
      "BM_RedrawZoomOscillatorLevels", 1.0},
     {"Clear of the frame (x memset)", "BM_ClearFrame", 0.0, "BM_MemsetFrame", 3.0},
     {"Oscillator level search, all levels", "BM_LevelSearch/1", 10.0, nullptr, 0.0},
+    {"Accurate oscillator levels (x search)", "BM_AccurateOscillatorLevels", 0.0,
+     "BM_LevelSearch/1", 1.0},
 };
 
 int PrintTargets(const TargetReporter& reporter) {

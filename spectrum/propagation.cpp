@@ -1,0 +1,162 @@
+#include "propagation.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace spectrum::detail {
+
+namespace {
+
+constexpr double kRescaleAbove = 1e100;  // squares and sums of squares stay finite
+
+// The state of one sweep: y, the sign of the last non-zero psi, the zeros
+// of psi passed, and the integral of psi^2 in the current scale.
+struct Sweeper {
+    double psi = 0.0;
+    double dpsi = 1.0;
+    int sign = 1;
+    int nodes = 0;
+    double norm = 0.0;
+    double logScale = 0.0;
+
+    void Apply(double a, double b, double c, double d, double drop, double h) {
+        const double p = a * psi + b * dpsi;
+        const double q = c * psi + d * dpsi;
+        const double shrink = drop > 0.0 ? std::exp(-2.0 * drop) : 1.0;
+        norm = (norm + 0.5 * h * psi * psi) * shrink + 0.5 * h * p * p;
+        psi = p;
+        dpsi = q;
+        logScale += drop;
+        if (std::fabs(psi) + std::fabs(dpsi) > kRescaleAbove) {
+            psi /= kRescaleAbove;
+            dpsi /= kRescaleAbove;
+            norm /= kRescaleAbove * kRescaleAbove;
+            logScale += std::log(kRescaleAbove);
+        }
+        if (psi != 0.0) {
+            const int s = psi > 0.0 ? 1 : -1;
+            if (s != sign) {
+                ++nodes;
+                sign = s;
+            }
+        }
+    }
+
+    // The Prufer angle's part in [0, pi]; psi has the sign `sign` or is 0.
+    double Phase() const { return std::atan2(std::fabs(psi), sign * dpsi); }
+    double Radius2() const { return psi * psi + dpsi * dpsi; }
+};
+
+// Whichever way a sweep runs, y' = Omega y on a step is solved by exp(Omega)
+// forward and its adjugate (the inverse, as det = 1) backward.
+template <class Visit>
+Sweeper Left(const Mesh& mesh, double energy, Visit&& visit) {
+    Sweeper w;
+    visit(0, w);
+    for (std::size_t i = 0; i < mesh.match; ++i) {
+        const StepMatrix m = Propagator(mesh.steps[i], energy);
+        w.Apply(m.a, m.b, m.c, m.d, m.drop, mesh.steps[i].h);
+        visit(i + 1, w);
+    }
+    return w;
+}
+
+template <class Visit>
+Sweeper Right(const Mesh& mesh, double energy, double psi, double dpsi, std::size_t stop,
+              Visit&& visit) {
+    Sweeper w;
+    w.psi = psi;
+    w.dpsi = dpsi;
+    w.sign = psi != 0.0 ? (psi > 0.0 ? 1 : -1) : (dpsi < 0.0 ? 1 : -1);  // just to the left
+    visit(mesh.steps.size(), w);
+    for (std::size_t i = mesh.steps.size(); i-- > stop;) {
+        const StepMatrix m = Propagator(mesh.steps[i], energy);
+        w.Apply(m.d, -m.b, -m.c, m.a, m.drop, mesh.steps[i].h);
+        visit(i, w);
+    }
+    return w;
+}
+
+NodeValues Record(const Mesh& mesh, double energy, bool left, double psi = 0.0, double dpsi = -1.0,
+                  std::size_t stop = 0) {
+    NodeValues out;
+    const std::size_t n = mesh.steps.size() + 1;
+    out.psi.assign(n, 0.0);
+    out.dpsi.assign(n, 0.0);
+    out.logScale.assign(n, 0.0);
+    const auto keep = [&](std::size_t i, const Sweeper& w) {
+        out.psi[i] = w.psi;
+        out.dpsi[i] = w.dpsi;
+        out.logScale[i] = w.logScale;
+    };
+    if (left)
+        Left(mesh, energy, keep);
+    else
+        Right(mesh, energy, psi, dpsi, stop, keep);
+    return out;
+}
+
+}  // namespace
+
+StepMatrix Propagator(const Step& s, double energy) {
+    // Omega = [[alpha, h], [h fbar, -alpha]] with fbar the mean of f at the
+    // Gauss points; Omega^2 = theta2 I, so exp(Omega) = C I + S Omega.
+    const double fbar = s.vSum - 2.0 * energy;
+    const double theta2 = s.alpha * s.alpha + s.h * s.h * fbar;
+    double c = 0.0;
+    double sc = 0.0;  // sinh(t)/t or sin(t)/t
+    double drop = 0.0;
+    if (std::fabs(theta2) < 1e-6) {
+        c = 1.0 + theta2 * (0.5 + theta2 / 24.0);
+        sc = 1.0 + theta2 * (1.0 / 6.0 + theta2 / 120.0);
+    } else if (theta2 > 0.0) {
+        const double t = std::sqrt(theta2);
+        if (t < 40.0) {
+            const double em = std::expm1(t);
+            const double e = 1.0 + em;
+            c = 0.5 * (e + 1.0 / e);
+            sc = em * (e + 1.0) / (2.0 * e * t);
+        } else {
+            const double tiny = std::exp(-2.0 * t);
+            c = 0.5 * (1.0 + tiny);
+            sc = 0.5 * (1.0 - tiny) / t;
+            drop = t;
+        }
+    } else {
+        const double t = std::sqrt(-theta2);
+        c = std::cos(t);
+        sc = std::sin(t) / t;
+    }
+    return {c + sc * s.alpha, sc * s.h, sc * s.h * fbar, c - sc * s.alpha, drop};
+}
+
+int Mismatch::Count() const {
+    return theta > 0.0 ? static_cast<int>(std::ceil(theta / std::numbers::pi)) : 0;
+}
+
+Mismatch MismatchAt(const Mesh& mesh, double energy) {
+    const auto none = [](std::size_t, const Sweeper&) {};
+    const Sweeper l = Left(mesh, energy, none);
+    Mismatch m;
+    if (mesh.mirrored) {
+        // The right solution is the mirror image: theta_R(0) = pi - theta_L(0).
+        m.theta = 2.0 * (l.nodes * std::numbers::pi + l.Phase()) - std::numbers::pi;
+        m.slope = 4.0 * l.norm / l.Radius2();
+        return m;
+    }
+    const Sweeper r = Right(mesh, energy, 0.0, -1.0, mesh.match, none);
+    // theta_L = nodes pi + phase, theta_R = pi - nodes pi - (pi - phase).
+    m.theta = (l.nodes + r.nodes) * std::numbers::pi + l.Phase() - r.Phase();
+    m.slope = 2.0 * (l.norm / l.Radius2() + r.norm / r.Radius2());
+    return m;
+}
+
+NodeValues SweepLeft(const Mesh& mesh, double energy) {
+    return Record(mesh, energy, true);
+}
+
+NodeValues SweepRight(const Mesh& mesh, double energy, double psi, double dpsi, std::size_t stop) {
+    return Record(mesh, energy, false, psi, dpsi, stop);
+}
+
+}  // namespace spectrum::detail
