@@ -80,7 +80,8 @@ endforeach()
 if("potentials" IN_LIST commands)
   run_cli(table potentials)
   roff(table "${table}")
-  set(text "${text}\n[POTENTIALS]\nWhat \\fBvelquor\\-cli potentials\\fR prints: every family, its formula, "
-           "and each setting with its default, minimum and maximum.\n.PP\n.nf\n${table}.fi\n")
+  string(APPEND text "\n[POTENTIALS]\nWhat \\fBvelquor\\-cli potentials\\fR prints: every family, "
+         "its formula, and each setting with its default, minimum and maximum.\n.PP\n.nf\n"
+         "${table}.fi\n")
 endif()
 file(WRITE ${OUT} "${text}")
