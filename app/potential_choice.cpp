@@ -95,10 +95,10 @@ RangeSamples PotentialChoice::Samples() const {
     return Shootable() ? RangeSamples::Grid : RangeSamples::WholeGrid;
 }
 
-double PotentialChoice::NormalisationHalfWidth(double ceiling) const {
+double PotentialChoice::NormalisationHalfWidth(SearchRange bounds) const {
     const double start = StartHalfWidth(family_);
     if (Classic()) return start;
-    return ::NormalisationHalfWidth(*current_, ceiling, start);
+    return ::NormalisationHalfWidth(*current_, bounds, start);
 }
 
 // ---- The settings dialog ------------------------------------------------------

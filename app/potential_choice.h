@@ -51,9 +51,9 @@ class PotentialChoice {
     // The shooting method integrates from x = 0 and mirrors: even only.
     bool Shootable() const { return current_->IsEven(); }
     RangeSamples Samples() const;
-    // The interval levels are normalised on for the current potential; ceiling
-    // is the search's.
-    double NormalisationHalfWidth(double ceiling) const;
+    // Half the interval levels are normalised on for the current potential,
+    // given the search's bounds.
+    double NormalisationHalfWidth(SearchRange bounds) const;
 
   private:
     Potential& Object(FamilyId id);

@@ -44,7 +44,8 @@ SearchRange SearchBounds(const RealFunction& v, double viewTop, RangeSamples sam
     return r;
 }
 
-double NormalisationHalfWidth(const RealFunction& v, double ceiling, double least) {
+double NormalisationHalfWidth(const RealFunction& v, SearchRange bounds, double least) {
+    const double ceiling = bounds.ceiling - 0.1 * (bounds.ceiling - bounds.bottom);
     double reach = 0.0;
     for (int i = model::kCentreIndex; i < model::kSamples; ++i) {
         const double x = GridX(i);

@@ -29,7 +29,8 @@ SearchRange PotentialRange(const RealFunction& v, RangeSamples samples);
 SearchRange SearchBounds(const RealFunction& v, double viewTop,
                          RangeSamples samples = RangeSamples::Grid);
 
-// Half the interval a level is normalised on: far enough out to take in
-// every x where V is below the ceiling, and 2 more for the tails, at least
-// least and at most the grid's half-width.
-double NormalisationHalfWidth(const RealFunction& v, double ceiling, double least);
+// Half the interval a level is normalised on: out to the last x where V lies
+// a tenth of the way below the search's ceiling (past it, the shot solutions
+// of the levels decay, and then grow without bound), 2 more for the tails;
+// at least least and at most the grid's half-width.
+double NormalisationHalfWidth(const RealFunction& v, SearchRange bounds, double least);

@@ -110,6 +110,7 @@ bool CWaveDlg::OnInitDialog() {
     m_plotZoom->SetGridStepY(1.0);
     m_plotZoom->Prepare();
     views_ = StartViews(w, h);
+    views_ = StartViews(w, h);
 
     m_evolution = std::make_unique<EvolutionView>(
         platform_, m_frame,
@@ -126,6 +127,7 @@ bool CWaveDlg::OnInitDialog() {
     platform_.AddListItem("Woods-Saxon", 1);
     platform_.AddListItem("Oscilador armonico", 2);
     platform_.AddListItem("Pozo Finito", 3);
+    PotentialChoice::AddListItems(platform_);
     PotentialChoice::AddListItems(platform_);
     platform_.SelectListItem(1);
 
@@ -490,7 +492,7 @@ void CWaveDlg::FitViews() {
     SetViews(m_choice.Classic()
                  ? StartViews(w, h)
                  : ChooseViews(w, h, PotentialRange(*m_potential, m_choice.Samples())));
-    const double half = m_choice.NormalisationHalfWidth(CurrentSearchBounds().ceiling);
+    const double half = m_choice.NormalisationHalfWidth(CurrentSearchBounds());
     m_integrator.SetInterval({-half, half});
 }
 

@@ -79,6 +79,18 @@ std::vector<double> PiecewiseLevels(const Potential& v, int parity) {
     return levels;
 }
 
+// The ground state normalised as the zoom view draws it, at x = 0: a curve
+// to be seen, not one flattened by the growing tails of the shot solution.
+double GroundStateAtCentre(const CWaveDlg& d) {
+    WaveFunction psi;
+    psi.SetRange(-20.0, 20.0);
+    psi.Resize(4001);
+    psi.SetPotential(d.m_potential);
+    psi.Integrate(d.m_levelParity[0], d.m_levels[0]);
+    d.m_integrator.Normalize(psi);
+    return std::fabs(psi.Value(0.0).x);
+}
+
 // Each found level lies within tolerance of a reference of its parity, and
 // every reference below the ceiling was found.
 void ExpectNear(const Found& found, const std::vector<double>& even, const std::vector<double>& odd,
@@ -159,6 +171,7 @@ TEST(Settings, NewFamiliesFindTheContinuousLevels) {
     Found found = PlayAll(s);
     EXPECT_EQ(found.energies.size(), 4u);
     ExpectNear(found, pt[0], pt[1], d.m_eCeiling);
+    EXPECT_GT(GroundStateAtCentre(d), 0.3);
 
     // 2 |x| - 8: E = -8 + (F^2 / 2)^(1/3) times a zero of Ai' (even) or Ai (odd).
     Choose(s, FamilyId::VShaped);
@@ -174,6 +187,7 @@ TEST(Settings, NewFamiliesFindTheContinuousLevels) {
     found = PlayAll(s);
     EXPECT_GE(found.energies.size(), 10u);
     ExpectNear(found, v[0], v[1], d.m_eCeiling);
+    EXPECT_GT(GroundStateAtCentre(d), 0.3);
 
     // Two wells and then five: the exact solutions piece by piece. A wall
     // falls on a grid point and counts as outside, so each well of width 1
