@@ -110,7 +110,6 @@ bool CWaveDlg::OnInitDialog() {
     m_plotZoom->SetGridStepY(1.0);
     m_plotZoom->Prepare();
     views_ = StartViews(w, h);
-    views_ = StartViews(w, h);
 
     m_evolution = std::make_unique<EvolutionView>(
         platform_, m_frame,
@@ -127,7 +126,6 @@ bool CWaveDlg::OnInitDialog() {
     platform_.AddListItem("Woods-Saxon", 1);
     platform_.AddListItem("Oscilador armonico", 2);
     platform_.AddListItem("Pozo Finito", 3);
-    PotentialChoice::AddListItems(platform_);
     PotentialChoice::AddListItems(platform_);
     platform_.SelectListItem(1);
 
