@@ -21,6 +21,7 @@
 #include "dialog_builder.h"
 #include "frame_view.h"
 #include "resources.h"
+#include "settings_dialog.h"
 #include "up_down_control.h"
 #include "wave_app.h"
 
@@ -92,6 +93,7 @@ void WaveWindow::ConnectControls() {
         {res::kIterar, &CWaveDlg::OnIterar},   {res::kPredictor, &CWaveDlg::OnPredictor},
         {res::kBuscar, &CWaveDlg::SearchStep}, {res::kPlay, &CWaveDlg::OnPlay},
         {res::kWebLink, &CWaveDlg::OnWebLink},
+        {res::kSettings, &CWaveDlg::OnSettings},
     };
     for (const auto& [id, handler] : buttons) {
         if (auto* button = ControlAs<QPushButton>(id))
@@ -267,6 +269,12 @@ void WaveWindow::AppendAboutMenuItem(unsigned command, const std::string& text) 
 
 void WaveWindow::OpenWebAddress(const std::string& address) {
     if (openWeb_) openWeb_(QUrl(QString::fromStdString(address)));
+}
+
+void WaveWindow::RunSettingsDialog(SettingsEditor& editor) {
+    SettingsDialog settings(editor, this);
+    settings.exec();
+    activateWindow();
 }
 
 void WaveWindow::RunAboutBox() {

@@ -62,6 +62,7 @@ class WaveWindow : public QDialog, public DialogPlatform {
     void AppendAboutMenuItem(unsigned command, const std::string& text) override;
     void OpenWebAddress(const std::string& address) override;
     void RunAboutBox() override;
+    void RunSettingsDialog(SettingsEditor& editor) override;
 
     // The system menu's command that closes the window.
     static constexpr unsigned kCloseCommand = 0xF060;

@@ -119,13 +119,13 @@ class WindowTest : public QObject {
     void tabVisitsTheVisibleControlsInTemplateOrder() {
         auto window = OpenWindow();
         std::vector<int> visited{ControlIdOf(QApplication::focusWidget())};
-        for (int i = 0; i < 7; ++i) {
+        for (int i = 0; i < 8; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited.push_back(ControlIdOf(QApplication::focusWidget()));
         }
         const std::vector<int> expected{res::kPredictor, res::kEnergy,   res::kBuscar,
                                         res::kPlay,      res::kTab,      res::kPotentialList,
-                                        res::kWebLink,   res::kPredictor};
+                                        res::kWebLink,   res::kSettings, res::kPredictor};
         QCOMPARE(visited, expected);
     }
 
