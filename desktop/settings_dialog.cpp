@@ -23,9 +23,10 @@ SettingsDialog::SettingsDialog(SettingsEditor& editor, QWidget* parent)
     : QDialog(parent), editor_(editor) {
     setWindowTitle(QStringLiteral("Ajustes: ") + QString::fromUtf8(editor.Info().caption));
     auto* layout = new QVBoxLayout(this);
-    auto* formula =
-        new QLabel(QStringLiteral("V(x) = ") + QString::fromUtf8(editor.Info().formula));
-    layout->addWidget(formula);
+    // A family's formula in words; a typed formula is its own.
+    if (!editor.IsFormula())
+        layout->addWidget(
+            new QLabel(QStringLiteral("V(x) = ") + QString::fromUtf8(editor.Info().formula)));
     auto* form = new QFormLayout;
     layout->addLayout(form);
     for (const SettingsEditor::Field& field : editor.Fields()) {
