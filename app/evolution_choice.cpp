@@ -26,9 +26,9 @@ std::variant<std::vector<double>, EvolutionChoiceError> ReadNumbers(std::string_
         values.push_back(*v);
     }
     if (!values.empty() && values.size() != count)
-        return EvolutionChoiceError{field, std::to_string(values.size()) + " " + what + "s for " +
-                                               std::to_string(count) +
-                                               " states; give one per state"};
+        return EvolutionChoiceError{
+            field, std::to_string(count) + " states and " + std::to_string(values.size()) + " " +
+                       what + (values.size() == 1 ? "" : "s") + "; give one per state"};
     return values;
 }
 

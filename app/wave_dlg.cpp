@@ -4,6 +4,7 @@
 #include <string>
 
 #include "data_exchange.h"
+#include "evolution_levels.h"
 #include "model.h"
 #include "portable_numbers.h"
 #include "resources.h"
@@ -116,6 +117,9 @@ bool CWaveDlg::OnInitDialog() {
         EvolutionProfiles{&m_profiles[kPotential], &m_profiles[kDensity], &m_profiles[kReal]},
         [this] { Redraw(); });
     m_evolution->InitControls();
+    m_evolution->SetLevelSource([this] {
+        return AccurateLevelsOnGrid(CurrentPotentialInfo(), CurrentSearchBounds().ceiling);
+    });
 
     m_energy = model::kInitialEnergy;
     UpdateData(false);

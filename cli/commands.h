@@ -10,6 +10,7 @@ namespace cli {
 int RunLevels(const QStringList& args);
 int RunPredict(const QStringList& args);
 int RunRender(const QStringList& args);
+int RunEvolve(const QStringList& args);
 int RunPotentials(const QStringList& args);
 
 }  // namespace cli

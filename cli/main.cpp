@@ -21,6 +21,7 @@ constexpr const char* kHelp =
     "  levels   run the level search and print every level it finds\n"
     "  predict  print the solution at a trial energy on the grid\n"
     "  render   write one view of the window as a PNG picture\n"
+    "  evolve   print the norm, <x>, <x^2> and <E> of a superposition of levels in time\n"
     "  potentials  list every potential family, its formula and its settings\n"
     "\n"
     "Potentials (--potential): woods-saxon, oscillator (the default), well, poschl-teller,\n"
@@ -70,6 +71,7 @@ int main(int argc, char** argv) {
         if (command == QLatin1String("levels")) return cli::RunLevels(args);
         if (command == QLatin1String("predict")) return cli::RunPredict(args);
         if (command == QLatin1String("render")) return cli::RunRender(args);
+        if (command == QLatin1String("evolve")) return cli::RunEvolve(args);
         if (command == QLatin1String("potentials")) return cli::RunPotentials(args);
         context.clear();
         if (command.startsWith(QLatin1Char('-')))

@@ -14,6 +14,7 @@
 
 #include "cli_options.h"
 #include "commands.h"
+#include "evolution_run.h"
 #include "level_run.h"
 #include "potential_options.h"
 #include "resources.h"
@@ -89,7 +90,7 @@ void SavePng(const QImage& image, const QString& path) {
 
 int RunRender(const QStringList& args) {
     const QCommandLineOption viewOption(QStringLiteral("view"),
-                                        QStringLiteral("normal or zoom, the window's two tabs."),
+                                        QStringLiteral("normal, zoom or evolution: a tab of the window."),
                                         QStringLiteral("VIEW"));
     const QCommandLineOption potentialOption(
         QStringLiteral("potential"),
@@ -108,6 +109,10 @@ int RunRender(const QStringList& args) {
                        "scan passes its ceiling.")
             .arg(CWaveDlg::kMaxLevels),
         QStringLiteral("N"));
+    const QCommandLineOption timeOption(
+        QStringLiteral("time"),
+        QStringLiteral("With --view evolution: the time the state is drawn at (default 0)."),
+        QStringLiteral("T"));
     const QCommandLineOption outputOption(QStringLiteral("output"),
                                           QStringLiteral("The PNG file to write. Required."),
                                           QStringLiteral("FILE.png"));
@@ -116,19 +121,30 @@ int RunRender(const QStringList& args) {
         "Draws one view as the window shows it, 624 x 584 pixels: right after choosing the\n"
         "potential, or after one of --energy, --steps and --levels. Needs no display. The\n"
         "picture goes to a temporary file beside FILE.png that is then renamed, so a failed\n"
-        "write never leaves half a file."));
+        "write never leaves half a file. --view evolution draws the \"Evolucion\" tab: the\n"
+        "superposition of the levels --states at --time, paused."));
     if (!ParseSubcommand(
             parser,
             {viewOption, potentialOption, SetOption(), FormulaOption(), energyOption, stepsOption,
-             levelsOption, outputOption},
+             levelsOption, StatesOption(), WeightsOption(), PhasesOption(), timeOption,
+             outputOption},
             args,
             "render --view normal|zoom [--potential NAME [--set NAME=VALUE]... | --formula EXPR] "
-            "[--energy E | --steps N | --levels N|all] --output FILE.png"))
+            "[--energy E | --steps N | --levels N|all] "
+            "[--states LIST [--weights LIST] [--phases LIST] --time T] --output FILE.png"))
         return kExitOk;
 
-    if (!parser.isSet(viewOption)) throw UsageError("--view is required; give normal or zoom");
-    const std::string view =
-        ParseChoice("--view", parser.value(viewOption).toStdString(), {"normal", "zoom"});
+    if (!parser.isSet(viewOption))
+        throw UsageError("--view is required; give normal, zoom or evolution");
+    const std::string view = ParseChoice("--view", parser.value(viewOption).toStdString(),
+                                         {"normal", "zoom", "evolution"});
+    const bool evolution = view == "evolution";
+    const bool evolutionOptions = parser.isSet(StatesOption()) || parser.isSet(WeightsOption()) ||
+                                  parser.isSet(PhasesOption()) || parser.isSet(timeOption);
+    if (evolutionOptions && !evolution)
+        throw UsageError("--states, --weights, --phases and --time go with --view evolution");
+    const EvolutionSpec evolutionSpec = evolution ? ReadEvolution(parser) : EvolutionSpec{};
+    const double time = ReadTime(parser, timeOption, 0.0);
     if (!parser.isSet(outputOption))
         throw UsageError("--output is required; give a file name ending in .png");
     const int actions =
@@ -184,6 +200,7 @@ int RunRender(const QStringList& args) {
                              " or all");
     }
     if (view == "zoom") session.SelectTab(1);
+    if (evolution) ApplyEvolution(session, evolutionSpec, time);
 
     const std::vector<std::uint8_t>& frame = session.Paint();
     SavePng(FrameImage(frame, session.Platform().frameWidth, session.Platform().frameHeight),
