@@ -4,9 +4,13 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "dialog_template.h"
+#include "evolution_view.h"
+#include "potential_choice.h"
 #include "resources.h"
 #include "wave_dlg.h"
 #include "web_platform.h"
@@ -100,6 +104,11 @@ class WebSession {
             case res::kIterar:
                 dlg_.OnIterar();
                 break;
+            case res::kEvolutionApply:
+            case res::kEvolutionPlay:
+            case res::kEvolutionReset:
+                dlg_.OnEvolutionCommand(id);
+                break;
             default:
                 break;
         }
@@ -108,6 +117,52 @@ class WebSession {
     void PotentialChanged() { dlg_.OnPotentialChange(); }
     void Timer(unsigned id) { dlg_.OnTimer(id); }
     bool SysCommand(unsigned command) { return dlg_.OnSysCommand(command); }
+
+    // "Ajustes...": a page cannot wait for its answer inside the click, so
+    // the settings dialog runs in three steps: the fields of the chosen
+    // potential's family (null if it has none), then Apply with the texts
+    // typed (the message and the field it names, or an empty message when
+    // the settings were taken), or Cancel.
+    val OpenSettings() {
+        const std::optional<FamilyId> family =
+            PotentialChoice::FamilyOfData(platform_.SelectedListItemData());
+        if (!family) return val::null();
+        settings_ = std::make_unique<SettingsEditor>(dlg_.m_choice, *family);
+        val fields = val::array();
+        for (const SettingsEditor::Field& f : settings_->Fields()) {
+            val field = val::object();
+            field.set("name", f.name);
+            field.set("range", f.range);
+            field.set("text", f.text);
+            fields.call<void>("push", field);
+        }
+        val dialog = val::object();
+        dialog.set("caption", std::string(settings_->Info().caption));
+        dialog.set("formula", std::string(settings_->Info().formula));
+        dialog.set("fields", fields);
+        return dialog;
+    }
+    val ApplySettings(val texts) {
+        val answer = val::object();
+        answer.set("message", std::string());
+        if (!settings_) return answer;
+        std::vector<SettingsEditor::Field>& fields = settings_->Fields();
+        const auto count = texts["length"].as<unsigned>();
+        for (unsigned i = 0; i < count && i < fields.size(); ++i)
+            fields[i].text = texts[i].as<std::string>();
+        if (const std::optional<std::string> message = settings_->Apply()) {
+            answer.set("message", *message);
+            answer.set("field", settings_->BadField());
+            return answer;
+        }
+        settings_.reset();
+        dlg_.OnPotentialChange();
+        return answer;
+    }
+    void CancelSettings() {
+        if (settings_) settings_->Cancel();
+        settings_.reset();
+    }
 
     // Draws what is due and returns the frame for the canvas (rows top to
     // bottom, RGBA), a view of the module's memory valid until the next call.
@@ -156,13 +211,25 @@ class WebSession {
   private:
     WebPlatform platform_;
     CWaveDlg dlg_{platform_};
+    std::unique_ptr<SettingsEditor> settings_;
 };
+
+// What the page needs to know of the dialog beyond its template.
+val Constants() {
+    val c = val::object();
+    c.set("settingsButton", res::kSettings);
+    c.set("evolutionTab", res::kEvolutionTab);
+    c.set("evolutionBandHeight", EvolutionView::kBandHeight);
+    c.set("evolutionApply", res::kEvolutionApply);
+    return c;
+}
 
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(velquor) {
     emscripten::function("mainLayout", &MainLayout);
     emscripten::function("aboutLayout", &AboutLayout);
+    emscripten::function("constants", &Constants);
     emscripten::class_<WebSession>("WebSession")
         .constructor<>()
         .function("start", &WebSession::Start)
@@ -171,6 +238,9 @@ EMSCRIPTEN_BINDINGS(velquor) {
         .function("potentialChanged", &WebSession::PotentialChanged)
         .function("timer", &WebSession::Timer)
         .function("sysCommand", &WebSession::SysCommand)
+        .function("openSettings", &WebSession::OpenSettings)
+        .function("applySettings", &WebSession::ApplySettings)
+        .function("cancelSettings", &WebSession::CancelSettings)
         .function("paint", &WebSession::Paint)
         .function("frameWidth", &WebSession::FrameWidth)
         .function("frameHeight", &WebSession::FrameHeight)

@@ -17,11 +17,15 @@
   const menuItems = []; // {command, text}; command 0 is a separator
   const listItems = []; // {text, data}
   let session = null;
+  let constants = null;
   let selectedItem = -1;
   let paintPending = false;
   let paints = 0;
-  let messageFor = null; // the control a message is about, while it is up
+  // The modal boxes: the control a message is about while one is up, the
+  // About box, the settings dialog's fields while it is up.
+  let messageFor = null;
   let aboutOpen = false;
+  let settingsFields = null;
   let listOpen = false;
 
   const KEY_ENTER = "Enter";
@@ -142,6 +146,7 @@
     all.forEach((tab, i) => tab.setAttribute("aria-selected", String(i === index)));
     controls.get(1010).focus();
     session.tabChanged();
+    showEvolutionBand();
   }
 
   // ---- The drop-down list ---------------------------------------------------
@@ -270,26 +275,21 @@
 
   function closeMessage() {
     if (messageFor === null) return;
-    const id = messageFor;
+    const element = messageFor;
     messageFor = null;
     document.getElementById("message-layer").hidden = true;
-    // Back to the control that did not read, its text selected for retyping.
-    const element = controls.get(id);
-    if (element) {
-      element.focus();
-      if (element.select) element.select();
-    }
-    // The ticks that waited for the box: one is due now, as the window's
-    // handler would run it once the box has gone.
-    const waiting = [...heldTicks];
-    heldTicks.clear();
-    for (const timer of waiting) if (timers.has(timer)) session.timer(timer);
+    updateModality();
+    // Back to the field that did not read, its text selected for retyping.
+    element.focus();
+    if (element.select) element.select();
+    releaseTicks();
   }
 
   function closeAbout() {
     if (!aboutOpen) return;
     aboutOpen = false;
     document.getElementById("about-layer").hidden = true;
+    updateModality();
     if (document.activeElement === document.body || !document.activeElement) {
       const first = controls.get(PREDICTOR);
       if (first) first.focus();
@@ -308,15 +308,152 @@
     }
   }
 
+  // While a box is up, what lies behind it takes neither the mouse nor the
+  // keyboard; a message over the settings dialog shuts that too.
+  function updateModality() {
+    document.getElementById("window").inert = messageFor !== null || aboutOpen || settingsFields !== null;
+    document.getElementById("settings").inert = messageFor !== null;
+  }
+
+  // The ticks that waited while a handler's box was up: one is due now, as
+  // the window's handler would run it once the box has gone.
+  function releaseTicks() {
+    if (messageFor !== null || settingsFields !== null) return;
+    const waiting = [...heldTicks];
+    heldTicks.clear();
+    for (const timer of waiting) if (timers.has(timer)) session.timer(timer);
+  }
+
+  function showMessage(element, message) {
+    messageFor = element;
+    document.getElementById("message-text").textContent = message;
+    document.getElementById("message-layer").hidden = false;
+    updateModality();
+    document.getElementById("message-ok").focus();
+  }
+
+  // ---- The settings dialog of the chosen potential ---------------------------
+
+  function openSettings() {
+    const dialog = session.openSettings();
+    if (!dialog) return;
+    document.getElementById("settings-title").textContent = dialog.caption;
+    document.getElementById("settings-formula").textContent = dialog.formula;
+    const grid = document.getElementById("settings-fields");
+    grid.replaceChildren();
+    settingsFields = dialog.fields.map((field, i) => {
+      const label = document.createElement("label");
+      label.textContent = field.name;
+      label.htmlFor = `setting-${i}`;
+      const input = document.createElement("input");
+      input.type = "text";
+      input.id = `setting-${i}`;
+      input.spellcheck = false;
+      input.autocomplete = "off";
+      input.value = field.text;
+      if (!field.range) input.classList.add("formula");
+      const range = document.createElement("span");
+      range.className = "settings-range";
+      range.textContent = field.range;
+      grid.append(label, input, range);
+      return input;
+    });
+    document.getElementById("settings-layer").hidden = false;
+    updateModality();
+    if (settingsFields.length > 0) {
+      settingsFields[0].focus();
+      settingsFields[0].select();
+    }
+  }
+
+  function closeSettings() {
+    settingsFields = null;
+    document.getElementById("settings-layer").hidden = true;
+    updateModality();
+    const button = controls.get(constants.settingsButton);
+    if (button) button.focus();
+    releaseTicks();
+  }
+
+  function applySettings() {
+    if (settingsFields === null) return;
+    const answer = session.applySettings(settingsFields.map((input) => input.value));
+    if (answer.message) {
+      showMessage(settingsFields[answer.field] || settingsFields[0], answer.message);
+      return;
+    }
+    closeSettings();
+  }
+
+  function cancelSettings() {
+    if (settingsFields === null) return;
+    session.cancelSettings();
+    closeSettings();
+  }
+
+  // ---- The band of the "Evolucion" tab -----------------------------------------
+
+  // In tab order: what to superpose, then how it runs. The dialog reads and
+  // writes these fields and labels by their IDs as any other control's.
+  const BAND = [
+    ["label", "Estados", 1040], ["edit", 1040], ["label", "Pesos", 1041], ["edit", 1041],
+    ["label", "Fases", 1042], ["edit", 1042], ["button", 1045, "Aplicar"],
+    ["button", 1046, ""], ["button", 1047, "t = 0"], ["label", "Velocidad", 1043], ["edit", 1043],
+    ["label", "t", 1044], ["edit", 1044], ["static", 1048],
+  ];
+
+  function buildEvolutionBand() {
+    const band = document.createElement("div");
+    band.id = "evolution-band";
+    band.className = "evolution-band";
+    band.hidden = true;
+    for (const [kind, a, b] of BAND) {
+      let element;
+      if (kind === "label") {
+        element = document.createElement("label");
+        element.textContent = a;
+        element.htmlFor = `c${b}`;
+      } else if (kind === "edit") {
+        element = document.createElement("input");
+        element.type = "text";
+        element.spellcheck = false;
+        element.autocomplete = "off";
+      } else if (kind === "button") {
+        element = document.createElement("button");
+        element.type = "button";
+        element.textContent = b;
+        element.addEventListener("click", () => command(a));
+        if (a === 1046) element.style.gridArea = "2 / 1";
+      } else {
+        element = document.createElement("span");
+        element.className = "static";
+        element.style.gridColumn = "7 / span 2";
+      }
+      if (kind !== "label") {
+        element.id = `c${a}`;
+        element.dataset.kind = kind;
+        controls.set(a, element);
+      }
+      band.append(element);
+    }
+    client.append(band);
+  }
+
+  function showEvolutionBand() {
+    const band = document.getElementById("evolution-band");
+    if (band) band.hidden = velquorHost.currentTab() !== constants.evolutionTab;
+  }
+
   // ---- Events of the page ---------------------------------------------------
 
   function command(id) {
-    if (messageFor !== null || aboutOpen) return;
-    session.command(id);
+    if (messageFor !== null || aboutOpen || settingsFields !== null) return;
+    if (id === constants.settingsButton) openSettings();
+    else session.command(id);
   }
 
   function tick(id) {
-    if (messageFor !== null) {
+    if (messageFor !== null || settingsFields !== null) {
       heldTicks.add(id);
       return;
     }
@@ -325,13 +462,24 @@
 
   function onKeyDown(event) {
     if (messageFor !== null || aboutOpen) {
-      // A modal box keeps the keyboard: Enter and Escape close it.
+      // A message or the About box keeps the keyboard: Enter and Escape close it.
       if (event.key === KEY_ENTER || event.key === "Escape" || event.key === " ") {
         event.preventDefault();
         if (messageFor !== null) closeMessage();
         else closeAbout();
       } else if (event.key === "Tab") {
         event.preventDefault();
+      }
+      return;
+    }
+    if (settingsFields !== null) {
+      // Enter applies the settings, Escape cancels; a button takes its own Enter.
+      if (event.key === "Escape") {
+        event.preventDefault();
+        cancelSettings();
+      } else if (event.key === KEY_ENTER && !(event.target instanceof HTMLButtonElement)) {
+        event.preventDefault();
+        applySettings();
       }
       return;
     }
@@ -348,9 +496,14 @@
       session.sysCommand(ABOUT_COMMAND);
     } else if (event.key === KEY_ENTER && !event.repeat) {
       // Enter runs the default button, unless a button has the focus: then
-      // that button is pressed (the browser clicks it).
+      // that button is pressed (the browser clicks it). In the fields of the
+      // "Evolucion" band it applies them instead.
       if (event.target instanceof HTMLButtonElement && event.target.closest("#client")) return;
       event.preventDefault();
+      if (event.target.closest("#evolution-band")) {
+        command(constants.evolutionApply);
+        return;
+      }
       const predictor = controls.get(PREDICTOR);
       if (predictor && !predictor.disabled) command(PREDICTOR);
     }
@@ -359,6 +512,8 @@
   function connectPage() {
     document.addEventListener("keydown", onKeyDown, true);
     document.getElementById("message-ok").addEventListener("click", closeMessage);
+    document.getElementById("settings-ok").addEventListener("click", applySettings);
+    document.getElementById("settings-cancel").addEventListener("click", cancelSettings);
     const button = document.getElementById("sysmenu-button");
     button.addEventListener("click", (event) => {
       event.stopPropagation();
@@ -401,13 +556,29 @@
       canvas.height = height;
       context.imageSmoothingEnabled = false;
     },
+    // A timer faster than 50 ms animates: it ticks once a display frame.
     setTimer(id, milliseconds) {
-      clearInterval(timers.get(id));
-      timers.set(id, setInterval(() => tick(id), milliseconds));
+      velquorHost.killTimer(id);
+      const timer = {};
+      if (milliseconds < 50) {
+        const frame = () => {
+          if (timers.get(id) !== timer) return;
+          timer.frame = requestAnimationFrame(frame);
+          tick(id);
+        };
+        timer.frame = requestAnimationFrame(frame);
+      } else {
+        timer.interval = setInterval(() => tick(id), milliseconds);
+      }
+      timers.set(id, timer);
       document.body.dataset.timers = [...timers.keys()].join(" ");
     },
     killTimer(id) {
-      clearInterval(timers.get(id));
+      const timer = timers.get(id);
+      if (timer) {
+        clearInterval(timer.interval);
+        cancelAnimationFrame(timer.frame);
+      }
       timers.delete(id);
       heldTicks.delete(id);
       document.body.dataset.timers = [...timers.keys()].join(" ");
@@ -482,10 +653,7 @@
       }
     },
     dataEntryMessage(id, message) {
-      messageFor = id;
-      document.getElementById("message-text").textContent = message;
-      document.getElementById("message-layer").hidden = false;
-      document.getElementById("message-ok").focus();
+      showMessage(controls.get(id) || document.body, message);
     },
     appendMenuItem(command, text) {
       menuItems.push({ command, text });
@@ -498,6 +666,7 @@
       aboutOpen = true;
       closeMenu();
       document.getElementById("about-layer").hidden = false;
+      updateModality();
       document.getElementById("about-ok").focus();
     },
   };
@@ -518,18 +687,27 @@
     canvas.style.top = `${r.top}px`;
     canvas.style.width = `${r.right - r.left}px`;
     canvas.style.height = `${r.bottom - r.top}px`;
+    // The band lies over the top rows of the frame, which its picture leaves blank.
+    const band = document.getElementById("evolution-band");
+    band.style.left = `${r.left}px`;
+    band.style.top = `${r.top}px`;
+    band.style.width = `${r.right - r.left}px`;
+    band.style.height = `${constants.evolutionBandHeight}px`;
   }
 
   let Module = null;
   window.velquorReady = createVelquorCore().then((module) => {
     Module = module;
     window.velquorModule = module;
+    constants = module.constants();
     layOut();
     connectPage();
     session = new module.WebSession();
     window.velquorSession = session;
+    buildEvolutionBand();
     session.start();
     placeFrame();
+    showEvolutionBand();
     // The first tab stop has the focus, as in the window.
     const first = [...client.querySelectorAll("button, input, [tabindex='0']")].find(
       (e) => e.offsetParent !== null && !e.disabled,

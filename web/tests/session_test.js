@@ -207,3 +207,94 @@ test("the About box, from the window menu and from F1; the web link", async () =
   noProblems(page);
   await page.close();
 });
+
+// Chooses the list's item with this caption, by mouse.
+async function choosePotential(page, caption) {
+  await s.click(page, "#c1011");
+  const index = await page.$$eval(
+    "#c1011 li",
+    (items, c) => items.findIndex((li) => li.textContent === c),
+    caption,
+  );
+  assert.ok(index >= 0, `no list item ${caption}`);
+  const n = await s.paints(page);
+  await s.click(page, `#c1011 li[data-index="${index}"]`);
+  await s.painted(page, n);
+}
+
+test("a formula typed in the settings dialog; a bad one, and a bad setting", async () => {
+  const page = await fresh();
+  await choosePotential(page, "Formula");
+  await s.click(page, "#c1020");
+  assert.equal(await page.$eval("#settings-layer", (e) => e.hidden), false);
+  assert.equal(await page.evaluate(() => document.activeElement.id), "setting-0");
+  // A formula that does not read: the message, then back to the field.
+  await page.keyboard.type("x^2 +");
+  await page.keyboard.press("Enter");
+  assert.equal(await page.$eval("#message-layer", (e) => e.hidden), false);
+  assert.match(await page.$eval("#message-text", (e) => e.textContent), /unexpected end/);
+  await page.keyboard.press("Escape");
+  assert.equal(await page.evaluate(() => document.activeElement.id), "setting-0");
+  await page.keyboard.down("Control");
+  await page.keyboard.press("a");
+  await page.keyboard.up("Control");
+  await page.keyboard.type("x^2/2 - 8");
+  let n = await s.paints(page);
+  await page.keyboard.press("Enter");
+  await s.painted(page, n);
+  assert.equal(await page.$eval("#settings-layer", (e) => e.hidden), true);
+  await s.expectFrame(page, CLI, ["--view", "normal", "--formula", "x^2/2 - 8"], "a formula");
+  await playToLevel(page);
+  await s.expectFrame(page, CLI, ["--view", "normal", "--formula", "x^2/2 - 8", "--levels", "1"], "its level");
+
+  // A well of depth -20: a value out of range first, then one in range.
+  await choosePotential(page, "Pozo Finito");
+  await s.click(page, "#c1020");
+  await page.keyboard.type("-200");
+  await page.keyboard.press("Enter");
+  assert.match(await page.$eval("#message-text", (e) => e.textContent), /depth/);
+  await page.keyboard.press("Enter");
+  await page.keyboard.type("-20");
+  n = await s.paints(page);
+  await s.click(page, "#settings-ok");
+  await s.painted(page, n);
+  await s.expectFrame(page, CLI, ["--view", "normal", "--potential", "well", "--set", "depth=-20"], "depth -20");
+  // Escape leaves everything as it was.
+  await s.click(page, "#c1020");
+  await page.keyboard.type("-5");
+  await page.keyboard.press("Escape");
+  assert.equal(await page.$eval("#settings-layer", (e) => e.hidden), true);
+  await s.expectFrame(page, CLI, ["--view", "normal", "--potential", "well", "--set", "depth=-20"], "after Cancel");
+  noProblems(page);
+  await page.close();
+});
+
+test("Evolucion: the band over the frame, the animation, the time typed", async () => {
+  const page = await fresh();
+  const index = await page.$$eval(".tab", (all) => all.findIndex((t) => t.textContent === "Evolucion"));
+  assert.ok(index >= 0, "no Evolucion tab");
+  await clickAndPaint(page, `#c1010 .tab[data-tab="${index}"]`);
+  const band = await page.$eval("#evolution-band", (e) => [e.hidden, e.style.left, e.style.top, e.style.width]);
+  const shown = await page.evaluate(() => window.velquorModule.constants().evolutionTab);
+  assert.deepEqual(band, [index !== shown, "19px", "111px", "624px"]);
+  if (index !== shown) return; // the band belongs to the tab at its own place
+  // It plays from the start: the time moves and the picture with it.
+  const t0 = Number(await page.$eval("#c1044", (e) => e.value));
+  const before = await s.canvasRgb(page);
+  await page.waitForFunction((t) => Number(document.getElementById("c1044").value) > t + 0.2, { timeout: 20000 }, t0);
+  const later = await s.canvasRgb(page);
+  assert.ok(!before.rgb.equals(later.rgb), "the picture did not move");
+  // Pause, a time typed and Enter: the band applies it, not "Predictor".
+  await s.click(page, "#c1046");
+  await s.click(page, "#c1044");
+  await page.keyboard.down("Control");
+  await page.keyboard.press("a");
+  await page.keyboard.up("Control");
+  await page.keyboard.type("abc");
+  await page.keyboard.press("Enter");
+  assert.equal(await page.$eval("#message-text", (e) => e.textContent), "Enter a time that is not negative.");
+  await page.keyboard.press("Escape");
+  assert.equal(await page.evaluate(() => document.activeElement.id), "c1044");
+  noProblems(page);
+  await page.close();
+});
