@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "dialog_template.h"
 
@@ -52,4 +53,9 @@ class DialogPlatform {
     // editor's fields: Enter calls its Apply (a message keeps the dialog
     // open), Escape its Cancel. A platform without one leaves it untouched.
     virtual void RunSettingsDialog(SettingsEditor&) {}
+    // The "Niveles" tab's table: its column captions and rows of texts, and
+    // whether it is shown (over the plot area, while that tab is selected).
+    virtual void SetLevelTable(const std::vector<std::string>& /*columns*/,
+                               const std::vector<std::vector<std::string>>& /*rows*/) {}
+    virtual void ShowLevelTable(bool /*shown*/) {}
 };

@@ -34,6 +34,12 @@ class HeadlessPlatform : public DialogPlatform {
     void OpenWebAddress(const std::string& address) override { openedAddresses.push_back(address); }
     void RunAboutBox() override;
     void RunSettingsDialog(SettingsEditor& editor) override;
+    void SetLevelTable(const std::vector<std::string>& columns,
+                       const std::vector<std::vector<std::string>>& rows) override {
+        levelColumns = columns;
+        levelRows = rows;
+    }
+    void ShowLevelTable(bool shown) override { levelTableShown = shown; }
 
     bool IsEnabled(int id) const;
 
@@ -58,6 +64,11 @@ class HeadlessPlatform : public DialogPlatform {
     // Run while a modal box is up (the data-entry message, the About box):
     // a test can tick the timer there as a nested message loop would.
     std::function<void()> whileModal;
+
+    // The "Niveles" tab's table as last set, and whether it is shown.
+    std::vector<std::string> levelColumns;
+    std::vector<std::vector<std::string>> levelRows;
+    bool levelTableShown = false;
     // What a person does in the settings dialog; without it, Escape.
     std::function<void(SettingsEditor&)> whileSettings;
     int settingsDialogs = 0;

@@ -34,6 +34,10 @@ inline constexpr unsigned kAboutBoxCommand = 0x0010;
 inline constexpr unsigned kSearchTimer = 1;
 inline constexpr unsigned kSearchTimerMs = 100;
 
+// The "Niveles" tab: the levels as a table over the plot area.
+inline constexpr int kLevelsTab = 2;
+inline constexpr const char* kLevelsTabText = "Niveles";
+
 // The "Evolucion" tab: its index, its animation's timer (about the display's
 // rate), and the controls of its band along the top of the plot.
 inline constexpr int kEvolutionTab = 3;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "data_exchange.h"
+#include "level_tail.h"
 #include "evolution_levels.h"
 #include "model.h"
 #include "portable_numbers.h"
@@ -117,6 +118,8 @@ bool CWaveDlg::OnInitDialog() {
         EvolutionProfiles{&m_profiles[kPotential], &m_profiles[kDensity], &m_profiles[kReal]},
         [this] { Redraw(); });
     m_evolution->InitControls();
+    m_levelsTab = std::make_unique<LevelsTab>(
+        platform_, [this] { return DialogLevelTable(*this, RecordedLevels(*this)); });
     m_evolution->SetLevelSource([this] {
         return AccurateLevelsOnGrid(CurrentPotentialInfo(), CurrentSearchBounds().ceiling);
     });
@@ -126,6 +129,7 @@ bool CWaveDlg::OnInitDialog() {
 
     platform_.InsertTab(0, "Normal");
     platform_.InsertTab(1, "Zoom");
+    platform_.InsertTab(res::kLevelsTab, res::kLevelsTabText);
     platform_.InsertTab(res::kEvolutionTab, res::kEvolutionTabText);
     platform_.AddListItem("Woods-Saxon", 1);
     platform_.AddListItem("Oscilador armonico", 2);
@@ -251,6 +255,7 @@ void CWaveDlg::DrawZoomView() {
             m_level.CopyFrom(copy.function);
         } else {
             m_level.Integrate(m_levelParity[i], e);
+            if (!m_choice.Classic()) TrimDivergentTail(m_level, e);
             m_integrator.Normalize(m_level);
             copy.valid = key && copy.function.CopyFrom(m_level);
             if (key) copy.key = *key;
@@ -329,6 +334,7 @@ void CWaveDlg::StartSearch() {
     s_parity = 0;
     IntegrateBracket();
     m_levelCount = 0;
+    if (m_levelsTab) m_levelsTab->Stale();
     Redraw();
 }
 
@@ -443,6 +449,7 @@ void CWaveDlg::OnTimer(unsigned id) {
     m_levelParity[m_levelCount] = s_parity;
     ++m_levelCount;
     lastTick_ = Tick::Recorded;
+    if (m_levelsTab) m_levelsTab->Stale();
     Redraw();
 }
 
@@ -472,6 +479,7 @@ void CWaveDlg::OnPotentialChange() {
     m_searchState = 0;
     m_showPrediction = 0;
     if (m_evolution) m_evolution->SetPotential(m_potential);
+    if (m_levelsTab) m_levelsTab->Stale();
     Redraw();
     platform_.EnableControl(res::kPlay, true);
     ShowShootable();
@@ -532,6 +540,7 @@ void CWaveDlg::ShowShootable() {
 int CWaveDlg::OnTabChange() {
     HandlerScope scope(*this);
     if (m_evolution) m_evolution->OnShown(platform_.CurrentTab() == res::kEvolutionTab);
+    if (m_levelsTab) m_levelsTab->OnShown(platform_.CurrentTab() == res::kLevelsTab);
     Redraw();
     return 0;
 }

@@ -12,6 +12,7 @@
 #include "color_ramp.h"
 #include "dialog_platform.h"
 #include "evolution_view.h"
+#include "levels_tab.h"
 #include "image.h"
 #include "plotter.h"
 #include "potential_choice.h"
@@ -117,6 +118,8 @@ class CWaveDlg {
     std::array<RampProfile, 6> m_profiles;
     // The "Evolucion" tab's state and drawing.
     std::unique_ptr<EvolutionView> m_evolution;
+    // The "Niveles" tab's table.
+    std::unique_ptr<LevelsTab> m_levelsTab;
 
     // Shared by all search steps for the whole run; public so that a test can
     // start from a known state.

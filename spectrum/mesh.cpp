@@ -51,7 +51,7 @@ Scan ScanPotential(const Potential& v, double halfWidth, double energy) {
             s.bottom = value;
             s.xBottom = x;
         }
-        if (value <= energy) {
+        if (value < energy) {
             if (!s.allowed) s.left = x;
             s.right = x;
             s.allowed = true;
@@ -89,16 +89,16 @@ std::vector<double> BaseNodes(const Potential& v, const Scan& scan, const Range&
                               double energy, std::vector<double> breakpoints) {
     breakpoints.push_back(range.right);
     std::sort(breakpoints.begin(), breakpoints.end());
-    // Where V <= energy, the allowed region: steps are bounded by the phase.
+    // Where V < energy, the allowed region: steps are bounded by the phase.
     // Outside it they grow with the distance from it, where the solution
     // only decays, and a few radians of growth per step cost nothing.
     const auto localStep = [&](double x) {
         const double d = energy - v(x);
-        if (d >= 0.0) return std::fmin(kAllowedStep, kPhasePerStep / std::sqrt(2.0 * d));
-        const double kappa = std::sqrt(-2.0 * d);
+        if (d > 0.0) return std::fmin(kAllowedStep, kPhasePerStep / std::sqrt(2.0 * d));
+        const double kappa = std::sqrt(std::fmax(-2.0 * d, 0.0));
         const double far =
             kAllowedStep + kTailGrowth * std::fmax(0.0, std::fmax(scan.left - x, x - scan.right));
-        return std::fmin(far, std::fmax(kAllowedStep, 2.0 / kappa));
+        return kappa > 0.0 ? std::fmin(far, std::fmax(kAllowedStep, 2.0 / kappa)) : far;
     };
     std::vector<double> nodes{range.left};
     double x = range.left;

@@ -15,9 +15,9 @@ namespace spectrum::detail {
 struct Scan {
     double bottom = 0.0;   // the lowest V sampled
     double xBottom = 0.0;  // where
-    double left = 0.0;     // outermost points with V <= reference energy
+    double left = 0.0;     // outermost points with V < reference energy
     double right = 0.0;
-    bool allowed = false;  // some point has V <= reference energy
+    bool allowed = false;  // some point has V < reference energy
 };
 Scan ScanPotential(const Potential& v, double halfWidth, double energy);
 

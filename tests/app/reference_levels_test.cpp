@@ -56,4 +56,18 @@ TEST(ReferenceLevels, NearestTakesTheSameParityOnly) {
     EXPECT_FALSE(NearestReference({}, 0, 1.0).has_value());
 }
 
+// The Airy zeros behind the v-shaped levels, against the tables (Abramowitz
+// and Stegun 10.4): a_1, a_3 and a'_1, a'_2.
+TEST(ReferenceLevels, AiryZerosOfTheVShapedLevels) {
+    EXPECT_NEAR(AiryZero(1, false), 2.338107410459767, 1e-15);
+    EXPECT_NEAR(AiryZero(3, false), 5.520559828095551, 4e-15);
+    EXPECT_NEAR(AiryZero(1, true), 1.018792971647471, 1e-15);
+    EXPECT_NEAR(AiryZero(2, true), 3.248197582179837, 4e-15);
+    // slope |x| + d at slope^2 / 2 = 1: the zeros themselves, in turn.
+    const std::vector<ReferenceLevel> v = VShapedLevels(std::sqrt(2.0), -1.0, 1.0, 3.0);
+    ASSERT_GE(v.size(), 4u);
+    EXPECT_NEAR(v[3].energy, -1.0 + 4.087949444130971, 4e-15);
+    EXPECT_EQ(v[3].parity, 1);
+}
+
 }  // namespace
