@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <stdexcept>
 
 #include "data_exchange.h"
@@ -11,11 +12,13 @@
 
 namespace {
 
-// The zoom view's scale and grid, so that the two read alike; the level line
-// at <E> sits this far up the picture below the band.
+// The zoom view's scale and grid, so that the two read alike. The
+// potential's lowest point in sight sits this far up the picture below the
+// band, unless the level line at <E> would then be higher than the other.
 constexpr double kPixelsPerUnit = 60.0;
 constexpr double kGridStep = 1.0;
-constexpr double kLevelRow = 0.35;
+constexpr double kBottomRow = 0.1;
+constexpr double kHighestLevelRow = 0.6;
 // The mark at <x>: a disc on the level line and a tick through it.
 constexpr double kMarkRadius = 3.0;
 constexpr double kMarkTick = 0.4;
@@ -69,6 +72,8 @@ void EvolutionView::SetLevelSource(LevelSource source) {
 void EvolutionView::SetPotential(const RealFunction* potential) {
     potential_ = potential;
     stale_ = true;
+    plot_.reset();  // placed afresh for this potential
+    canvas_.reset();
     Restart(0.0);
     if (shown_) Refresh();
 }
@@ -232,16 +237,31 @@ void EvolutionView::ShowTime() {
 
 // ---- Drawing ---------------------------------------------------------------------
 
-// The level line at <E> sits a fixed way up the picture, so the view stays
-// put while the state moves (<E> does not change with t).
+// The potential's least value at the picture's columns.
+double EvolutionView::LowestInSight(int width) const {
+    double lowest = std::numeric_limits<double>::infinity();
+    if (potential_ == nullptr) return lowest;
+    for (int column = 0; column < width; ++column) {
+        const double v = potential_->Value((column - width / 2) / kPixelsPerUnit);
+        if (v < lowest) lowest = v;
+    }
+    return lowest;
+}
+
+// Placed for the state and the potential, so the view stays put while the
+// state moves (<E> does not change with t).
 void EvolutionView::PlaceCanvas() {
     const double energy = state_ ? state_->MeanEnergy() : 0.0;
     if (canvas_ && energy == placedEnergy_) return;
     placedEnergy_ = energy;
     const int w = frame_.Width();
     const int h = frame_.Height();
-    const double row = std::floor(kLevelRow * (h - kBandHeight));
-    const Vector2 origin(w / 2, std::round(row - energy * kPixelsPerUnit));
+    const double picture = h - kBandHeight;
+    double row = kHighestLevelRow * picture;
+    const double lowest = LowestInSight(w);
+    if (std::isfinite(lowest) && lowest < energy)
+        row = std::min(row, kBottomRow * picture + (energy - lowest) * kPixelsPerUnit);
+    const Vector2 origin(w / 2, std::round(std::floor(row) - energy * kPixelsPerUnit));
     plot_.reset();
     canvas_ = std::make_unique<PlotCanvas>(&frame_, kPixelsPerUnit, 0.0, origin);
     plot_ = std::make_unique<Plotter>(canvas_.get());

@@ -76,8 +76,9 @@ class EvolutionView {
     const dynamics::Superposition* State();
     const EvolutionChoice& Choice() const { return choice_; }
 
-    // The frame at the current time.
+    // The frame at the current time, and the canvas it is drawn on.
     void Draw();
+    const PlotCanvas* Canvas() const { return canvas_.get(); }
 
   private:
     double TickStep() const;
@@ -86,6 +87,7 @@ class EvolutionView {
     // a choice the new levels cannot take falls back to the default.
     void Refresh();
     void Build(const EvolutionChoice& choice);
+    double LowestInSight(int width) const;
     void PlaceCanvas();
     void ShowChoice();
     void ShowTime();

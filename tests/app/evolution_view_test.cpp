@@ -147,11 +147,15 @@ TEST(Evolution, TheMarkFollowsTheMeanPosition) {
     const int w = e.P().frameWidth;
     const int h = e.P().frameHeight;
     const double amplitude = std::pow(2.0, -0.75);
-    // The level line's row: the canvas's origin row plus <E> in pixels.
     const double energy = e.View().State()->MeanEnergy();
-    const auto row = static_cast<int>(std::floor(0.35 * (h - EvolutionView::kBandHeight)));
-    const auto column = [w](double x) { return static_cast<int>(w / 2 + x * 60.0); };
     ASSERT_NEAR(energy, -8.0 + std::numbers::sqrt2, 1e-14);
+    // Just above the mark's centre on the level line.
+    const PlotCanvas& canvas = *e.View().Canvas();
+    const auto column = [&](double x) { return static_cast<int>(canvas.ToPixel({x, energy}).x); };
+    const int row = static_cast<int>(canvas.ToPixel({0.0, energy}).y);
+    // The potential's bottom is in sight, low in the picture.
+    const int bottom = static_cast<int>(canvas.ToPixel({0.0, -8.0}).y);
+    EXPECT_LT(bottom, h / 4);
 
     const FrameProbe start = e.Probe();
     for (int r = h - EvolutionView::kBandHeight; r < h; ++r)
@@ -160,6 +164,7 @@ TEST(Evolution, TheMarkFollowsTheMeanPosition) {
     EXPECT_TRUE(start.HasHue(Hue::Red));
     EXPECT_TRUE(start.HasHue(Hue::Blue));
     EXPECT_TRUE(start.HasHue(Hue::Green));
+    EXPECT_TRUE(start.HueNear(w / 2, bottom, Hue::Green));
     EXPECT_EQ(start.At(column(amplitude), row + 2), kBlack);
     EXPECT_NE(start.At(column(-amplitude), row + 2), kBlack);
 
