@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "headless_host.h"
+#include "level_tail.h"
 #include "resources.h"
 #include "view_range.h"
 
@@ -87,6 +88,7 @@ double GroundStateAtCentre(const CWaveDlg& d) {
     psi.Resize(4001);
     psi.SetPotential(d.m_potential);
     psi.Integrate(d.m_levelParity[0], d.m_levels[0]);
+    TrimDivergentTail(psi, d.m_levels[0]);
     d.m_integrator.Normalize(psi);
     return std::fabs(psi.Value(0.0).x);
 }
@@ -264,6 +266,9 @@ TEST(Settings, SearchBoundsAndViewsForOtherPotentials) {
     const Found found = PlayAll(s);
     EXPECT_GE(found.energies.size(), 10u);
     EXPECT_GT(found.energies.front(), -60.0);
+    // Its ground state lies deep below the ceiling: drawn as a peak, not as
+    // the walls its shot solution grows into at the interval's ends.
+    EXPECT_GT(GroundStateAtCentre(d), 0.5);
 
     // Back at a default potential: the views of the start.
     Choose(s, FamilyId::WoodsSaxon);
