@@ -504,6 +504,10 @@ void CWaveDlg::FitViews() {
                  : ChooseViews(w, h, PotentialRange(*m_potential, m_choice.Samples())));
     const double half = m_choice.NormalisationHalfWidth(CurrentSearchBounds());
     m_integrator.SetInterval({-half, half});
+    // Steep potentials would overflow the shot solutions far out.
+    const double limit = m_choice.Classic() ? HUGE_VAL : 1e100;
+    m_work.SetGrowthLimit(limit);
+    m_level.SetGrowthLimit(limit);
 }
 
 void CWaveDlg::SetViews(const ViewFrames& views) {

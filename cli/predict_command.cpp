@@ -128,6 +128,7 @@ int RunPredict(const QStringList& args) {
         odd.Resize(dlg.m_work.Count());
         odd.SetPotential(dlg.m_work.Potential());
         odd.SetMassFactor(dlg.m_work.MassFactor());
+        odd.SetGrowthLimit(dlg.m_work.GrowthLimit());
         odd.Integrate(1, dlg.m_energy);
         samples = OnGrid(odd);
     }

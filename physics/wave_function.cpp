@@ -37,12 +37,17 @@ void WaveFunction::Integrate(std::uint8_t parity, double energy) {
 
     if (centreValid && n > 0 && i0 < n - 1) {
         const double* table = PotentialTable(i0, n - 1u, xmin, h);
+        const bool limited = growthLimit_ < HUGE_VAL;
         for (unsigned i = i0; i < n - 1u; ++i) {
             SetSample(static_cast<std::uint16_t>(i), {y, 0.0});
             const double v = table ? table[i - i0] : potential_->Value(i * h + xmin);
             // Slope first, then value with the new slope.
             d = d + (((v - energy) * massFactor_ * y) * 2.0) * h;
             y = y + h * d;
+            if (limited && !(std::fabs(y) <= growthLimit_)) {
+                y = std::copysign(growthLimit_, y);
+                d = 0.0;
+            }
         }
         for (unsigned k = 0; k < i0; ++k) {
             // A grid whose centre lies past its middle has nothing to mirror there.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <memory>
 
@@ -13,6 +14,12 @@ class WaveFunction : public SampledFunction {
   public:
     void SetPotential(const RealFunction* potential) { potential_ = potential; }
     void SetMassFactor(double k) { massFactor_ = k; }
+    // Where the outward pass stops a growing solution: at +-limit, keeping
+    // its sign, so that a steep potential's far samples never overflow into
+    // inf and NaN and the sign far out still tells a level's side. No limit
+    // (the start) integrates as it always did.
+    void SetGrowthLimit(double limit) { growthLimit_ = limit; }
+    double GrowthLimit() const { return growthLimit_; }
     const RealFunction* Potential() const { return potential_; }
     double MassFactor() const { return massFactor_; }
 
@@ -42,6 +49,7 @@ class WaveFunction : public SampledFunction {
 
     const RealFunction* potential_ = nullptr;
     double massFactor_ = 1.0;
+    double growthLimit_ = HUGE_VAL;
     TableKey tableKey_;
     bool tableValid_ = false;
     std::unique_ptr<double[]> table_;

@@ -191,6 +191,16 @@ TEST(Settings, NewFamiliesFindTheContinuousLevels) {
     ExpectNear(found, v[0], v[1], d.m_eCeiling);
     EXPECT_GT(GroundStateAtCentre(d), 0.3);
 
+    // |x|^4 - 8 is steep enough to overflow a shot solution far out: the
+    // quartic oscillator's levels 0.667986, 2.393644, 4.696795, 7.335730,
+    // 10.244308 above -8, none of them piled up at the bottom.
+    Choose(s, FamilyId::Oscillator);
+    ASSERT_EQ(s.ChangeSettings({"1", "4"}), std::nullopt);
+    found = PlayAll(s);
+    ASSERT_GE(found.energies.size(), 4u);
+    ExpectNear(found, {-8 + 0.667986, -8 + 4.696795, -8 + 10.244308},
+               {-8 + 2.393644, -8 + 7.335730}, d.m_eCeiling);
+
     // Two wells and then five: the exact solutions piece by piece. A wall
     // falls on a grid point and counts as outside, so each well of width 1
     // is a grid step narrower to the search; the levels high in the wells
