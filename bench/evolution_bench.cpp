@@ -19,8 +19,6 @@ void BM_EvolutionFrame20Levels(benchmark::State& state) {
         const dynamics::Grid grid{model::kGridMin, model::kGridStep, model::kSamples};
         return dynamics::OscillatorLevels(1.0, -8.0, 20, grid);
     });
-    while (p.tabs.size() <= static_cast<std::size_t>(res::kEvolutionTab))
-        p.tabs.emplace_back();
     session.SelectTab(res::kEvolutionTab);
     std::string states, weights;
     for (int k = 0; k < 20; ++k) {

@@ -20,8 +20,6 @@ struct EvolutionSession {
     int fetches = 0;
 
     EvolutionSession() {
-        if (s.Platform().tabs.size() == 3)
-            s.Platform().tabs.insert(s.Platform().tabs.begin() + 2, "Niveles");  // SHIM
         s.Dialog().m_evolution->SetLevelSource([this] {
             ++fetches;
             const dynamics::Grid grid{model::kGridMin, model::kGridStep, model::kSamples};

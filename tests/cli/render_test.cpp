@@ -20,7 +20,7 @@ struct Scene {
 
     const char* label;
     QStringList options;                        // after --view, before --output
-    int tab;                                    // 0 normal, 1 zoom
+    int tab;                                    // 0 normal, 1 zoom, 3 evolution
     std::function<void(HeadlessSession&)> act;  // the same at the window
 };
 
@@ -63,6 +63,15 @@ std::vector<Scene> Scenes() {
          {"--view", "zoom", "--levels", "all"},
          1,
          [](HeadlessSession& s) { PlayLevels(s, 99); }},
+        {"EvolutionOfTheLowestTwo",
+         {"--view", "evolution", "--states", "0,1", "--time", "1.1"},
+         res::kEvolutionTab,
+         [](HeadlessSession& s) {
+             s.SelectTab(res::kEvolutionTab);
+             s.Click(res::kEvolutionPlay);  // pause
+             s.Platform().SetControlText(res::kEvolutionTime, "1.1");
+             s.Click(res::kEvolutionApply);
+         }},
     };
 }
 
