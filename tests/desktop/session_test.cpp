@@ -1,6 +1,7 @@
 // Whole sessions at the window, by keyboard and mouse, reading back the
 // picture it shows.
 #include <QAbstractItemView>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
@@ -246,6 +247,38 @@ class SessionTest : public QObject {
         QCOMPARE(list->currentText(), QStringLiteral("Pozo Finito"));
         QTest::keyClick(list, Qt::Key_Up);
         QCOMPARE(d.m_potential, static_cast<const RealFunction*>(&d.m_oscillator));
+    }
+
+    // The Evolucion band: shown with its tab, walked by Tab, applied by
+    // Enter (not "Predictor"), its animation stopped when the tab is left.
+    void evolucionBandByKeyboard() {
+        auto window = OpenWindow();
+        const EvolutionView& view = *window->Dialog().m_evolution;
+        auto* states = ControlOf<QLineEdit>(*window, res::kEvolutionStates);
+        QVERIFY(!states->isVisible());
+        ClickTab(*window, res::kEvolutionTab);
+        QVERIFY(states->isVisible());
+        QCOMPARE(states->text(), QStringLiteral("0, 1"));
+        QVERIFY(view.TimerRunning());
+        QTRY_VERIFY(view.Time() > 0.0);
+
+        QTest::mouseClick(states, Qt::LeftButton);
+        QTest::keyClick(states, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(states, QStringLiteral("0 2"));
+        QTest::keyClick(states, Qt::Key_Tab);
+        auto* weights = ControlOf<QLineEdit>(*window, res::kEvolutionWeights);
+        QCOMPARE(QApplication::focusWidget(), weights);
+        QTest::keyClick(weights, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(weights, QStringLiteral("1 1"));
+        QTest::keyClick(weights, Qt::Key_Return);
+        QCOMPARE(view.Choice().states, (std::vector<std::size_t>{0, 2}));
+        QCOMPARE(ControlOf<QLabel>(*window, res::kEvolutionEnergy)->text(),
+                 QStringLiteral("<E> = -5.878680"));
+        QCOMPARE(window->Dialog().m_showPrediction, std::uint8_t{0});
+
+        ClickTab(*window, 0);
+        QVERIFY(!states->isVisible());
+        QVERIFY(!view.TimerRunning());
     }
 
     void webLinkOpensTheAddress() {
