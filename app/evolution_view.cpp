@@ -75,7 +75,10 @@ void EvolutionView::SetPotential(const RealFunction* potential) {
     plot_.reset();  // placed afresh for this potential
     canvas_.reset();
     Restart(0.0);
-    if (shown_) Refresh();
+    ShowTime();
+    if (!shown_) return;
+    Refresh();
+    if (playing_ && state_ && !timerRunning_) StartTimer();
 }
 
 // ---- Time and the timer -------------------------------------------------------

@@ -94,6 +94,8 @@ TEST(Evolution, PlayPauseResetAndSpeed) {
     // Another potential starts again at t = 0 with its own levels.
     e.s.SelectPotential(2);
     EXPECT_EQ(e.View().Time(), 0.0);
+    EXPECT_EQ(e.Text(res::kEvolutionTime), "0.000");
+    EXPECT_TRUE(e.Animating());
     EXPECT_EQ(e.fetches, 2);
 }
 
