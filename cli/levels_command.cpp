@@ -6,6 +6,7 @@
 #include <QJsonObject>
 #include <QJsonValue>
 
+#include "accurate_levels_command.h"
 #include "cli_options.h"
 #include "commands.h"
 #include "level_run.h"
@@ -133,6 +134,16 @@ int RunLevels(const QStringList& args) {
     const QCommandLineOption formatOption(QStringLiteral("format"),
                                           QStringLiteral("table (the default), csv or json."),
                                           QStringLiteral("FORMAT"), QStringLiteral("table"));
+    const QCommandLineOption methodOption(
+        QStringLiteral("method"),
+        QStringLiteral("shooting (the default: the window's search), accurate (every level of the "
+                       "continuous problem to 1e-12, with its nodes and an error estimate) or "
+                       "both, side by side."),
+        QStringLiteral("METHOD"), QStringLiteral("shooting"));
+    const QCommandLineOption belowOption(
+        QStringLiteral("below"),
+        QStringLiteral("Accurate levels below this energy instead of the search's ceiling."),
+        QStringLiteral("E"));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Runs the level search as the window does when \"Play\" is pressed again and again,\n"
@@ -142,23 +153,38 @@ int RunLevels(const QStringList& args) {
         "(the oscillator -8 + sqrt(2) (k + 1/2); the well of depth 8 and half-width 2 from\n"
         "its even and odd matching equations) that level, the one of the same parity\n"
         "nearest to it, and the difference energy - exact."));
-    if (!ParseSubcommand(parser, {potentialOption, SetOption(), FormulaOption(), formatOption},
+    if (!ParseSubcommand(parser,
+                         {potentialOption, SetOption(), FormulaOption(), formatOption, methodOption,
+                          belowOption},
                          args,
                          "levels [--potential NAME [--set NAME=VALUE]... | --formula EXPR] "
-                         "[--format table|csv|json]"))
+                         "[--format table|csv|json] [--method shooting|accurate|both] [--below E]"))
         return kExitOk;
+    const std::string method = ParseChoice("--method", parser.value(methodOption).toStdString(),
+                                           {"shooting", "accurate", "both"});
+    std::optional<double> below;
+    if (parser.isSet(belowOption)) {
+        if (method == "shooting")
+            throw UsageError("--below is for the accurate levels: add --method accurate or both");
+        below = ParseEnergy("--below", parser.value(belowOption).toStdString());
+    }
 
     const std::string format =
         ParseChoice("--format", parser.value(formatOption).toStdString(), {"table", "csv", "json"});
     std::vector<PotentialSpec> chosen;
     if (parser.isSet(potentialOption) || parser.isSet(SetOption().names().first()) ||
         parser.isSet(FormulaOption().names().first())) {
-        chosen.push_back(ReadPotential(parser, potentialOption, DefaultPotential(), true));
+        chosen.push_back(
+            ReadPotential(parser, potentialOption, DefaultPotential(), method != "accurate"));
     } else {
         for (const PotentialName& p : Potentials())
             chosen.push_back({&p, {}, false});
     }
 
+    if (method != "shooting") {
+        WriteAccurateLevels(chosen, method == "both", format, below);
+        return kExitOk;
+    }
     // One search after the other: the search's parity is shared by the whole
     // program, so two sessions must never take turns.
     std::vector<PotentialRun> runs;
