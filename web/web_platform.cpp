@@ -79,6 +79,25 @@ void WebPlatform::RunAboutBox() {
     Host().call<void>("runAboutBox");
 }
 
+void WebPlatform::SetLevelTable(const std::vector<std::string>& columns,
+                                const std::vector<std::vector<std::string>>& rows) {
+    emscripten::val captions = emscripten::val::array();
+    for (const std::string& c : columns)
+        captions.call<void>("push", c);
+    emscripten::val lines = emscripten::val::array();
+    for (const std::vector<std::string>& row : rows) {
+        emscripten::val line = emscripten::val::array();
+        for (const std::string& text : row)
+            line.call<void>("push", text);
+        lines.call<void>("push", line);
+    }
+    Host().call<void>("setLevelTable", captions, lines);
+}
+
+void WebPlatform::ShowLevelTable(bool shown) {
+    Host().call<void>("showLevelTable", shown);
+}
+
 const std::vector<std::uint8_t>& WebPlatform::FrameRgba() {
     const auto w = static_cast<std::size_t>(width_);
     const auto h = static_cast<std::size_t>(height_);

@@ -29,6 +29,9 @@ class WebPlatform : public DialogPlatform {
     void AppendAboutMenuItem(unsigned command, const std::string& text) override;
     void OpenWebAddress(const std::string& address) override;
     void RunAboutBox() override;
+    void SetLevelTable(const std::vector<std::string>& columns,
+                       const std::vector<std::vector<std::string>>& rows) override;
+    void ShowLevelTable(bool shown) override;
 
     int FrameWidth() const { return width_; }
     int FrameHeight() const { return height_; }

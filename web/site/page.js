@@ -25,6 +25,7 @@
   // About box, the settings dialog's fields while it is up.
   let messageFor = null;
   let aboutOpen = false;
+  let aboutReturn = null;
   let settingsFields = null;
   let listOpen = false;
 
@@ -290,10 +291,10 @@
     aboutOpen = false;
     document.getElementById("about-layer").hidden = true;
     updateModality();
-    if (document.activeElement === document.body || !document.activeElement) {
-      const first = controls.get(PREDICTOR);
-      if (first) first.focus();
-    }
+    // The keyboard goes back to where it was before the box.
+    const back = aboutReturn && aboutReturn.offsetParent !== null ? aboutReturn : controls.get(PREDICTOR);
+    aboutReturn = null;
+    if (back) back.focus();
   }
 
   function buildAbout() {
@@ -437,6 +438,42 @@
       band.append(element);
     }
     client.append(band);
+  }
+
+  // ---- The table of the "Niveles" tab -------------------------------------------
+
+  function buildLevelsPanel() {
+    const panel = document.createElement("div");
+    panel.id = "levels-panel";
+    panel.className = "levels-panel";
+    panel.hidden = true;
+    const table = document.createElement("table");
+    table.id = "levels-table";
+    table.append(document.createElement("thead"), document.createElement("tbody"));
+    panel.append(table);
+    client.append(panel);
+  }
+
+  function fillLevelTable(columns, rows) {
+    const table = document.getElementById("levels-table");
+    const head = document.createElement("tr");
+    for (const caption of columns) {
+      const th = document.createElement("th");
+      th.textContent = caption;
+      head.append(th);
+    }
+    table.tHead.replaceChildren(head);
+    table.tBodies[0].replaceChildren(
+      ...rows.map((row) => {
+        const tr = document.createElement("tr");
+        for (const text of row) {
+          const td = document.createElement("td");
+          td.textContent = text;
+          tr.append(td);
+        }
+        return tr;
+      }),
+    );
   }
 
   function showEvolutionBand() {
@@ -621,8 +658,15 @@
       li.textContent = text;
       li.dataset.index = String(listItems.length - 1);
       li.setAttribute("role", "option");
-      controls.get(1011).querySelector(".list-items").append(li);
+      const list = controls.get(1011);
+      list.querySelector(".list-items").append(li);
       showSelectedItem();
+      // The template's width was measured for a narrower font: the list grows
+      // to its longest item, as in the window, so that every potential reads.
+      const measure = document.createElement("canvas").getContext("2d");
+      measure.font = getComputedStyle(list).font;
+      const needed = Math.ceil(measure.measureText(text).width) + 3 + 16 + 2 + 4;
+      if (needed > list.offsetWidth) list.style.width = `${needed}px`;
     },
     selectListItem(index) {
       chooseItem(index >= 0 && index < listItems.length ? index : -1, false);
@@ -662,7 +706,14 @@
     openWebAddress(address) {
       window.open(address, "_blank", "noopener,noreferrer");
     },
+    setLevelTable(columns, rows) {
+      fillLevelTable(columns, rows);
+    },
+    showLevelTable(shown) {
+      document.getElementById("levels-panel").hidden = !shown;
+    },
     runAboutBox() {
+      if (!aboutOpen) aboutReturn = document.activeElement;
       aboutOpen = true;
       closeMenu();
       document.getElementById("about-layer").hidden = false;
@@ -687,6 +738,11 @@
     canvas.style.top = `${r.top}px`;
     canvas.style.width = `${r.right - r.left}px`;
     canvas.style.height = `${r.bottom - r.top}px`;
+    const levels = document.getElementById("levels-panel");
+    levels.style.left = `${r.left}px`;
+    levels.style.top = `${r.top}px`;
+    levels.style.width = `${r.right - r.left}px`;
+    levels.style.height = `${r.bottom - r.top}px`;
     // The band lies over the top rows of the frame, which its picture leaves blank.
     const band = document.getElementById("evolution-band");
     band.style.left = `${r.left}px`;
@@ -705,6 +761,7 @@
     session = new module.WebSession();
     window.velquorSession = session;
     buildEvolutionBand();
+    buildLevelsPanel();
     session.start();
     placeFrame();
     showEvolutionBand();

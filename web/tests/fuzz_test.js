@@ -51,7 +51,8 @@ const KEYS = ["Enter", "Escape", "Tab", "ArrowUp", "ArrowDown", "ArrowLeft", "Ar
 const TEXTS = ["2.5", "-7.3", "abc", "1e999", "", "0x10", "nan", "-", "1e-400", " 3 ", "é", "12345678901234567890", "-1e308", ".5", "4,5"];
 const TARGETS = [
   "#c1005", "#c1006", "#c1007", "#c1008", "#c1019", "#c1011", "#c1011 li",
-  '#c1010 .tab[data-tab="0"]', '#c1010 .tab[data-tab="1"]', "#message-ok", "#about-ok",
+  '#c1010 .tab[data-tab="0"]', '#c1010 .tab[data-tab="1"]', '#c1010 .tab[data-tab="2"]',
+  '#c1010 .tab[data-tab="3"]', "#message-ok", "#about-ok", "#levels-table",
   "#sysmenu-button", "#sysmenu .menu-item", "#frame", "#c1020", "#settings-ok", "#settings-cancel",
   "#settings-fields input", "#evolution-band button", "#evolution-band input",
 ];
