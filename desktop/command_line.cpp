@@ -25,6 +25,8 @@ constexpr const char* kHelp =
     "  Normal       the first tab: the potential with the prediction or the search.\n"
     "  Zoom         every recorded level as its density (red) and real part (blue),\n"
     "               standing on a line at its energy.\n"
+    "  Niveles      every level as a table: the search's energy beside the accurate\n"
+    "               one, their difference, its error estimate, nodes and parity.\n"
     "  Evolucion    a superposition of levels moving in time: choose the levels\n"
     "               (Estados), their weights (Pesos) and phases (Fases), then\n"
     "               Aplicar; Play or Pausa, Velocidad, and t = 0 to start again.\n"
