@@ -2,6 +2,8 @@
 
 #include <emscripten/val.h>
 
+#include <cstring>
+
 namespace {
 
 emscripten::val Host() {
@@ -102,14 +104,14 @@ const std::vector<std::uint8_t>& WebPlatform::FrameRgba() {
     const auto w = static_cast<std::size_t>(width_);
     const auto h = static_cast<std::size_t>(height_);
     rgba_.resize(w * h * 4);
+    // One 32-bit store a pixel: red, green, blue, opaque alpha in memory order.
     for (std::size_t row = 0; row < h; ++row) {
         const std::uint8_t* from = bits_.data() + (h - 1 - row) * w * 3;
         std::uint8_t* to = rgba_.data() + row * w * 4;
         for (std::size_t x = 0; x < w; ++x, from += 3, to += 4) {
-            to[0] = from[2];
-            to[1] = from[1];
-            to[2] = from[0];
-            to[3] = 255;
+            const std::uint32_t pixel =
+                0xFF000000u | std::uint32_t{from[0]} << 16 | std::uint32_t{from[1]} << 8 | from[2];
+            std::memcpy(to, &pixel, sizeof pixel);
         }
     }
     return rgba_;

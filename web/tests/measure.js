@@ -90,14 +90,18 @@ async function browserFigures() {
 
 function nativeFigures() {
   if (!BENCH) return null;
-  const out = execFileSync(BENCH, [
+  const out = path.join(fs.mkdtempSync(path.join(require("node:os").tmpdir(), "velquor-bench-")), "bench.json");
+  execFileSync(BENCH, [
     "--benchmark_filter=^(BM_RedrawNormalPrediction|BM_Paint|BM_LevelSearch/1|BM_SessionStart)$",
-    "--benchmark_format=json",
+    `--benchmark_out=${out}`,
+    "--benchmark_out_format=json",
     "--benchmark_repetitions=3",
     "--benchmark_report_aggregates_only=true",
-  ]);
+  ], { stdio: "ignore" });
   const figures = {};
-  for (const b of JSON.parse(out).benchmarks) {
+  const report = JSON.parse(fs.readFileSync(out, "utf8"));
+  fs.rmSync(path.dirname(out), { recursive: true, force: true });
+  for (const b of report.benchmarks) {
     if (b.aggregate_name !== "median") continue;
     const scale = { ns: 1e-3, us: 1, ms: 1e3 }[b.time_unit];
     figures[b.run_name] = b.real_time * scale; // microseconds
