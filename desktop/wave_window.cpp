@@ -20,6 +20,7 @@
 #include "evolution_panel.h"
 #include "dialog_builder.h"
 #include "frame_view.h"
+#include "level_table_view.h"
 #include "resources.h"
 #include "settings_dialog.h"
 #include "up_down_control.h"
@@ -55,9 +56,11 @@ WaveWindow::WaveWindow(QWidget* parent) : QDialog(parent) {
     frame_ = new FrameView(this);
     frame_->SetBeforePaint([this] { dlg_.OnPaint(); });
     frame_->raise();
+    levelTable_ = new LevelTableView(this);
 
     dlg_.OnInitDialog();
     frame_->setGeometry(ToQRect(dlg_.m_plotRect));
+    levelTable_->Place(dlg_.m_plotRect);
     evolution_->Place(dlg_.m_plotRect);
     // The template's width was measured for a narrower font: let the list
     // grow to its longest item, so that every potential reads in full.
@@ -193,6 +196,17 @@ void WaveWindow::InsertTab(int index, const std::string& text) {
     if (!tab) return;
     const QSignalBlocker quiet(tab);
     tab->insertTab(index, new QWidget, QString::fromStdString(text));
+}
+
+void WaveWindow::SetLevelTable(const std::vector<std::string>& columns,
+                               const std::vector<std::vector<std::string>>& rows) {
+    if (levelTable_) levelTable_->SetRows(columns, rows);
+}
+
+void WaveWindow::ShowLevelTable(bool shown) {
+    if (!levelTable_) return;
+    levelTable_->setVisible(shown);
+    if (shown) levelTable_->raise();
 }
 
 int WaveWindow::CurrentTab() const {

@@ -17,6 +17,7 @@
 
 class EvolutionPanel;
 class FrameView;
+class LevelTableView;
 class QMenu;
 class QTimer;
 
@@ -63,6 +64,9 @@ class WaveWindow : public QDialog, public DialogPlatform {
     void OpenWebAddress(const std::string& address) override;
     void RunAboutBox() override;
     void RunSettingsDialog(SettingsEditor& editor) override;
+    void SetLevelTable(const std::vector<std::string>& columns,
+                       const std::vector<std::vector<std::string>>& rows) override;
+    void ShowLevelTable(bool shown) override;
 
     // The system menu's command that closes the window.
     static constexpr unsigned kCloseCommand = 0xF060;
@@ -79,6 +83,7 @@ class WaveWindow : public QDialog, public DialogPlatform {
     std::map<int, QWidget*> controls_;  // children of this window
     FrameView* frame_ = nullptr;
     EvolutionPanel* evolution_ = nullptr;  // the "Evolucion" tab's controls
+    LevelTableView* levelTable_ = nullptr;  // the "Niveles" tab's table
     std::map<unsigned, QTimer*> timers_;
     std::vector<std::pair<unsigned, QString>> menuItems_;  // command 0: separator
     std::function<void(const QUrl&)> openWeb_;
