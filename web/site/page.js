@@ -394,8 +394,9 @@
 
   // ---- The band of the "Evolucion" tab -----------------------------------------
 
-  // In tab order: what to superpose, then how it runs. The dialog reads and
-  // writes these fields and labels by their IDs as any other control's.
+  // In tab order: what to superpose, then how it runs, in two rows of a grid.
+  // The dialog reads and writes these fields and labels by their IDs as any
+  // other control's.
   const BAND = [
     ["label", "Estados", 1040], ["edit", 1040], ["label", "Pesos", 1041], ["edit", 1041],
     ["label", "Fases", 1042], ["edit", 1042], ["button", 1045, "Aplicar"],
@@ -408,7 +409,7 @@
     band.id = "evolution-band";
     band.className = "evolution-band";
     band.hidden = true;
-    for (const [kind, a, b] of BAND) {
+    BAND.forEach(([kind, a, b], index) => {
       let element;
       if (kind === "label") {
         element = document.createElement("label");
@@ -424,19 +425,20 @@
         element.type = "button";
         element.textContent = b;
         element.addEventListener("click", () => command(a));
-        if (a === 1046) element.style.gridArea = "2 / 1";
       } else {
         element = document.createElement("span");
         element.className = "static";
-        element.style.gridColumn = "7 / span 2";
       }
+      const row = index < 7 ? 1 : 2;
+      const column = index < 7 ? index + 1 : index - 6;
+      element.style.gridArea = `${row} / ${column} / ${row + 1} / ${column === 7 && row === 2 ? 9 : column + 1}`;
       if (kind !== "label") {
         element.id = `c${a}`;
         element.dataset.kind = kind;
         controls.set(a, element);
       }
       band.append(element);
-    }
+    });
     client.append(band);
   }
 
