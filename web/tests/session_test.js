@@ -5,6 +5,7 @@
 "use strict";
 
 const assert = require("node:assert/strict");
+const { execFileSync } = require("node:child_process");
 const { after, before, test } = require("node:test");
 const s = require("./support.js");
 
@@ -180,6 +181,33 @@ test("Pozo Finito from the list, by mouse and by keys", async () => {
     await s.painted(page, m);
   }
   await s.expectFrame(page, CLI, ["--view", "normal", "--potential", "woods-saxon"], "Woods-Saxon");
+  noProblems(page);
+  await page.close();
+});
+
+test("every level of every family, bit for bit as velquor-cli levels finds them", async () => {
+  const levels = (...args) => JSON.parse(execFileSync(CLI, ["levels", "--format", "json", ...args], { encoding: "utf8" }));
+  const wanted = levels();
+  for (const name of ["poschl-teller", "v-shaped", "wells"])
+    wanted.potentials.push(...levels("--potential", name).potentials);
+  const page = await fresh();
+  // The same search as the command line's, one potential after the other in
+  // one run: "Play" and every tick, straight into the module.
+  const found = await page.evaluate((captions) => {
+    const session = window.velquorSession;
+    const play = document.getElementById("c1008");
+    const items = [...document.querySelectorAll("#c1011 li")].map((li) => li.textContent);
+    return captions.map((caption) => {
+      window.velquorHost.selectListItem(items.indexOf(caption));
+      session.potentialChanged();
+      for (let presses = 0; presses < 40 && !play.disabled; presses += 1) {
+        session.command(1008);
+        while (document.body.dataset.timers.split(" ").includes("1")) session.timer(1);
+      }
+      return session.state().levels;
+    });
+  }, wanted.potentials.map((p) => p.caption));
+  assert.deepEqual(found, wanted.potentials.map((p) => p.levels.map((l) => l.energy)));
   noProblems(page);
   await page.close();
 });
