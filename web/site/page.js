@@ -326,6 +326,7 @@
   }
 
   function showMessage(element, message) {
+    showFieldTexts();
     messageFor = element;
     document.getElementById("message-text").textContent = message;
     document.getElementById("message-layer").hidden = false;
@@ -549,6 +550,8 @@
   }
 
   function connectPage() {
+    for (const type of ["keydown", "beforeinput", "mousedown", "focusin", "paste"])
+      document.addEventListener(type, showFieldTexts, true);
     document.addEventListener("keydown", onKeyDown, true);
     document.getElementById("message-ok").addEventListener("click", closeMessage);
     document.getElementById("settings-ok").addEventListener("click", applySettings);
@@ -569,6 +572,28 @@
   }
 
   // ---- Painting ---------------------------------------------------------------
+
+  // The texts the dialog gives its fields reach the page once a display
+  // frame (a search sets the energy box on every step, and every change
+  // costs the browser a layout), and at once before anything the user does.
+  // A long number shows its sign and first digits.
+  const fieldTexts = new Map();
+  function setFieldText(input, text) {
+    if (fieldTexts.size === 0) requestAnimationFrame(showFieldTexts);
+    fieldTexts.set(input, text);
+  }
+  function fieldText(input) {
+    return fieldTexts.has(input) ? fieldTexts.get(input) : input.value;
+  }
+  function showFieldTexts() {
+    for (const [input, text] of fieldTexts) {
+      if (input.value === text) continue;
+      input.value = text;
+      if (document.activeElement !== input) input.setSelectionRange(0, 0);
+      input.scrollLeft = 0;
+    }
+    fieldTexts.clear();
+  }
 
   function paint() {
     paintPending = false;
@@ -680,7 +705,7 @@
     controlText(id) {
       const element = controls.get(id);
       if (!element) return "";
-      if (element instanceof HTMLInputElement) return element.value;
+      if (element instanceof HTMLInputElement) return fieldText(element);
       if (element.dataset.kind === "group") return element.querySelector(".legend").textContent;
       return element.textContent;
     },
@@ -688,10 +713,7 @@
       const element = controls.get(id);
       if (!element) return;
       if (element instanceof HTMLInputElement) {
-        element.value = text;
-        // A long number shows its sign and first digits.
-        element.scrollLeft = 0;
-        if (document.activeElement !== element) element.setSelectionRange(0, 0);
+        setFieldText(element, text);
       } else if (element.dataset.kind === "group") {
         element.querySelector(".legend").textContent = text;
       } else {
