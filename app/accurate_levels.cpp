@@ -1,8 +1,16 @@
 #include "accurate_levels.h"
 
 #include <cmath>
+#include <numbers>
 
 #include "model.h"
+
+namespace {
+
+// Beyond the solver's own limit of levels there is nothing to compare with.
+constexpr double kMostClosedForms = 1000.0;
+
+}  // namespace
 
 std::vector<ReferenceLevel> ClosedForms(FamilyId family, std::span<const double> values,
                                         double below) {
@@ -12,14 +20,18 @@ std::vector<ReferenceLevel> ClosedForms(FamilyId family, std::span<const double>
             if (values[1] != 2.0) return {};
             const double omega = std::sqrt(2.0 * values[0] / k);
             const double count = std::fmax(0.0, std::ceil((below - values[2]) / omega + 0.5));
-            return OscillatorLevels(values[0], values[2], k, static_cast<int>(count) + 1);
+            return OscillatorLevels(values[0], values[2], k,
+                                    static_cast<int>(std::fmin(count, kMostClosedForms)) + 1);
         }
         case FamilyId::Well:  // depth, half-width
             return SquareWellLevels(values[1], values[0], k, 0.0);
         case FamilyId::PoschlTeller:  // depth, width
             return PoschlTellerLevels(values[0], values[1], k);
-        case FamilyId::VShaped:  // slope, offset
-            return VShapedLevels(values[0], values[1], k, below);
+        case FamilyId::VShaped: {  // slope, offset: levels up to what is shown
+            const double scale = std::cbrt(values[0] * values[0] / (2.0 * k));
+            const double t = std::pow(3.0 * std::numbers::pi * kMostClosedForms / 2.0, 2.0 / 3.0);
+            return VShapedLevels(values[0], values[1], k, std::fmin(below, values[1] + scale * t));
+        }
         default:
             return {};
     }

@@ -40,7 +40,7 @@ std::string Heading(const AccurateRun& run) {
     const AccurateLevelTable& t = run.table;
     return std::string(run.potential->caption) + " (" + run.potential->name +
            "): " + std::to_string(t.rows.size()) + " levels below " + Exact(t.ceiling) +
-           (t.rows.empty() ? " (" + t.note + ")" : "") + "\n";
+           (t.note.empty() ? "" : " (" + t.note + ")") + "\n";
 }
 
 std::string Warnings(const AccurateLevelTable& t) {

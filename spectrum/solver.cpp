@@ -41,6 +41,8 @@ constexpr double kEps = std::numeric_limits<double>::epsilon();
 // to every estimate: the extrapolation differences alone can fall below it
 // where the mesh is exact (jumps only).
 constexpr double kRoundingFloor = 32.0 * kEps;
+// The coarsest mesh's size beyond which the finer ones would not fit in memory.
+constexpr std::size_t kMostBaseNodes = 200000;
 
 std::string Format(const char* pattern, double a, double b = 0.0) {
     char text[160];
@@ -239,6 +241,10 @@ Spectrum Solver::Levels(double ceiling) {
         if (x > s.range.left && x < s.range.right) breaks.push_back(x);
     if (s.range.left < 0.0 && s.range.right > 0.0) breaks.push_back(0.0);
     s.nodes = BaseNodes(v_, s.scan, s.range, ceiling, breaks);
+    if (s.nodes.size() > kMostBaseNodes) {
+        out.note = "the ceiling lies too far above the bottom of V: no level computed";
+        return out;
+    }
 
     // No level lies below the bottom of V; on a coarse mesh one might, so
     // the lower end is moved down until every mesh agrees.
@@ -249,6 +255,11 @@ Spectrum Solver::Levels(double ceiling) {
         for (int tries = 0; tries < 60 && s.Angle(v_, j, s.low).theta >= 0.0; ++tries)
             s.low -= span * std::ldexp(1.0, tries);
         count = std::max(count, s.Angle(v_, j, ceiling).Count());
+    }
+    if (count > settings_.maxLevels) {
+        out.note = "only the lowest " + std::to_string(settings_.maxLevels) + " of " +
+                   std::to_string(count) + " levels below the ceiling";
+        count = settings_.maxLevels;
     }
     for (int k = 0; k < count; ++k) {
         Level level = SolveLevel(k);

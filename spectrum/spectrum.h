@@ -31,6 +31,7 @@ struct Settings {
     double scanHalfWidth = 20.0;  // wells are looked for in [-w, w]
     double tailAction = 40.0;     // WKB action kept beyond the outer turning points
     int maxRefinements = 7;       // halvings of the mesh beyond the first three meshes
+    int maxLevels = 500;          // the lowest ones, with a note, when there are more
 };
 
 enum class Parity { Even, Odd };
@@ -50,7 +51,9 @@ struct Spectrum {
     double ceiling = 0.0;
     double bottom = 0.0;  // the lowest V seen on the scan
     bool even = false;
-    std::string note;  // "no level below the ceiling" when there is none
+    // "no level below the ceiling" when there is none; what was left out when
+    // there are more than Settings::maxLevels.
+    std::string note;
 };
 
 // A normalised eigenfunction: psi at the requested x (0 outside the range the
