@@ -41,12 +41,43 @@ double TailEnd(const Potential& v, double from, int dir, double energy, double a
 
 }  // namespace
 
+namespace {
+
+// The point between lo and hi where V goes from its value at lo to its value
+// at hi, to rounding.
+double LocateJump(const Potential& v, double lo, double hi) {
+    const double vLo = v(lo);
+    const double vHi = v(hi);
+    for (double mid = 0.5 * (lo + hi); mid > lo && mid < hi; mid = 0.5 * (lo + hi)) {
+        const double value = v(mid);
+        (std::fabs(value - vLo) <= std::fabs(value - vHi) ? lo : hi) = mid;
+    }
+    return hi;
+}
+
+void FindJumps(const Potential& v, const std::vector<double>& xs, const std::vector<double>& vs,
+               std::vector<double>& jumps) {
+    for (std::size_t i = 1; i + 2 < vs.size(); ++i) {
+        const double step = std::fabs(vs[i + 1] - vs[i]);
+        const double beside = std::fabs(vs[i] - vs[i - 1]) + std::fabs(vs[i + 2] - vs[i + 1]);
+        const double size = std::fmax(1.0, std::fmax(std::fabs(vs[i]), std::fabs(vs[i + 1])));
+        if (step > 1e-9 * size && step > 100.0 * beside)
+            jumps.push_back(LocateJump(v, xs[i], xs[i + 1]));
+    }
+}
+
+}  // namespace
+
 Scan ScanPotential(const Potential& v, double halfWidth, double energy) {
     Scan s;
     s.bottom = INFINITY;
+    std::vector<double> xs;
+    std::vector<double> vs;
     for (int i = -kScanHalfSamples; i <= kScanHalfSamples; ++i) {
         const double x = halfWidth * i / kScanHalfSamples;
         const double value = v(x);
+        xs.push_back(x);
+        vs.push_back(value);
         if (value < s.bottom) {
             s.bottom = value;
             s.xBottom = x;
@@ -57,6 +88,7 @@ Scan ScanPotential(const Potential& v, double halfWidth, double energy) {
             s.allowed = true;
         }
     }
+    FindJumps(v, xs, vs, s.jumps);
     return s;
 }
 
@@ -89,6 +121,11 @@ std::vector<double> BaseNodes(const Potential& v, const Scan& scan, const Range&
                               double energy, std::vector<double> breakpoints) {
     breakpoints.push_back(range.right);
     std::sort(breakpoints.begin(), breakpoints.end());
+    // A jump both declared and found on the scan is one breakpoint.
+    const auto near = [](double a, double b) {
+        return b - a <= 1e-12 * std::fmax(1.0, std::fabs(b));
+    };
+    breakpoints.erase(std::unique(breakpoints.begin(), breakpoints.end(), near), breakpoints.end());
     // Where V < energy, the allowed region: steps are bounded by the phase.
     // Outside it they grow with the distance from it, where the solution
     // only decays, and a few radians of growth per step cost nothing.

@@ -18,6 +18,10 @@ struct Scan {
     double left = 0.0;     // outermost points with V < reference energy
     double right = 0.0;
     bool allowed = false;  // some point has V < reference energy
+    // Where V jumps between two samples (a step much larger than the steps
+    // beside it), located by bisection to rounding: a typed formula does not
+    // say where its jumps are, and off the mesh they would cost the order.
+    std::vector<double> jumps;
 };
 Scan ScanPotential(const Potential& v, double halfWidth, double energy);
 

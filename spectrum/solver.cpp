@@ -237,8 +237,9 @@ Spectrum Solver::Levels(double ceiling) {
         s.range.right = 0.0;
     }
     std::vector<double> breaks;
-    for (double x : shape_.jumps)
-        if (x > s.range.left && x < s.range.right) breaks.push_back(x);
+    for (const std::vector<double>* list : {&shape_.jumps, &s.scan.jumps})
+        for (double x : *list)
+            if (x > s.range.left && x < s.range.right) breaks.push_back(x);
     if (s.range.left < 0.0 && s.range.right > 0.0) breaks.push_back(0.0);
     s.nodes = BaseNodes(v_, s.scan, s.range, ceiling, breaks);
     if (s.nodes.size() > kMostBaseNodes) {

@@ -113,6 +113,21 @@ TEST(AccurateLevels, PotentialThatIsNotEven) {
     }
 }
 
+// A well typed as a formula says nothing of its walls (here off centre, so
+// not even): the scan finds them, and the levels are the square well's.
+TEST(AccurateLevels, UndeclaredJumpsAreFound) {
+    const auto v = [](double x) { return (-1.7 < x && x < 2.3) ? -8.0 : 0.0; };
+    spectrum::Solver solver(v, {});
+    const spectrum::Spectrum s = solver.Levels(-0.02);
+    const std::vector<double> exact = reference::FiniteWell(-8.0, 2.0);
+    ASSERT_EQ(s.levels.size(), exact.size());
+    for (const Level& level : s.levels) {
+        const double error = std::fabs(level.energy - exact[level.index]);
+        EXPECT_LE(error, 1e-12 * std::fmax(1.0, std::fabs(level.energy)));
+        EXPECT_GE(level.errorEstimate, error);
+    }
+}
+
 // Two wells far apart: each pair of levels is split by less than a part in
 // 1e12 (the formula) or by a little (the wells), and both members are there,
 // ordered, even before odd, with their nodes.
