@@ -63,6 +63,7 @@ using Samples = std::vector<double>;
 class Solver {
   public:
     Solver(Potential v, PotentialShape shape, Settings settings = {});
+    // v (and info.v below) must outlive the solver.
     Solver(const RealFunction& v, PotentialShape shape, Settings settings = {});
     // One of the program's potentials, as physics/potential_family.h describes it.
     explicit Solver(const PotentialInfo& info, Settings settings = {});
