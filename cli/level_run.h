@@ -9,15 +9,11 @@
 #include <vector>
 
 #include "headless_host.h"
+#include "level_table.h"
 
 namespace cli {
 
-struct FoundLevel {
-    int index;            // in the dialog's level table
-    std::uint8_t parity;  // 0 even, 1 odd, as the search found it
-    double energy;
-    int ticks;  // timer ticks from the press of "Play" to the recording
-};
+using FoundLevel = LevelRow;
 
 inline constexpr std::size_t kAllLevels = std::numeric_limits<std::size_t>::max();
 

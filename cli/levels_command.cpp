@@ -11,8 +11,6 @@
 #include "commands.h"
 #include "level_run.h"
 #include "potential_options.h"
-#include "model.h"
-#include "reference_levels.h"
 #include "text_output.h"
 
 namespace cli {
@@ -22,41 +20,16 @@ namespace {
 struct PotentialRun {
     const PotentialName* potential;
     double ceiling;
-    std::vector<FoundLevel> levels;
-    std::vector<ReferenceLevel> references;  // empty: no known answer
-
-    std::optional<ReferenceLevel> Reference(const FoundLevel& level) const {
-        return NearestReference(references, level.parity, level.energy);
-    }
+    LevelTable levels;
 };
 
 PotentialRun RunSearch(const PotentialSpec& spec) {
     const PotentialName& potential = *spec.potential;
     HeadlessSession session(true);  // nobody looks at the frames: draw none
     ChoosePotential(session, spec);
-    PotentialRun run{&potential, 0.0, PlayForLevels(session), {}};
+    std::vector<FoundLevel> found = PlayForLevels(session);
     const CWaveDlg& dlg = session.Dialog();
-    run.ceiling = dlg.m_eCeiling;
-    switch (potential.kind) {
-        case PotentialKind::Oscillator: {
-            // Twice the table's size reaches well past any level the scan can find.
-            const PowerPotential& v = dlg.m_oscillator;
-            run.references = OscillatorLevels(v.Coefficient(), v.Offset(), model::kMassFactor,
-                                              2 * static_cast<int>(CWaveDlg::kMaxLevels));
-            break;
-        }
-        case PotentialKind::Well:
-            run.references =
-                SquareWellLevels(dlg.m_well.HalfWidth(), dlg.m_well.Depth(), model::kMassFactor);
-            break;
-        case PotentialKind::WoodsSaxon:
-            break;  // no closed form
-    }
-    return run;
-}
-
-const char* ParityName(std::uint8_t parity) {
-    return parity == 0 ? "even" : "odd";
+    return {&potential, dlg.m_eCeiling, {potential.name, std::move(found), ClosedFormLevels(dlg)}};
 }
 
 std::string Table(const std::vector<PotentialRun>& runs) {
@@ -64,43 +37,36 @@ std::string Table(const std::vector<PotentialRun>& runs) {
     for (const PotentialRun& run : runs) {
         if (!out.empty()) out += "\n";
         out += std::string(run.potential->caption) + " (" + run.potential->name +
-               "): " + std::to_string(run.levels.size()) + " levels below the scan's ceiling " +
-               Exact(run.ceiling) + "\n";
+               "): " + std::to_string(run.levels.rows.size()) +
+               " levels below the scan's ceiling " + Exact(run.ceiling) + "\n";
         out += PadLeft("#", 3) + "  " + PadRight("parity", 8) + PadRight("energy", 24) +
                PadLeft("ticks", 5) + "  " + PadRight("exact", 24) + "difference\n";
-        for (const FoundLevel& level : run.levels) {
-            const std::optional<ReferenceLevel> ref = run.Reference(level);
+        for (const FoundLevel& level : run.levels.rows) {
+            const std::optional<ReferenceLevel> ref = run.levels.Reference(level);
             out += PadLeft(std::to_string(level.index), 3) + "  " +
                    PadRight(ParityName(level.parity), 8) + PadRight(Exact(level.energy), 24) +
                    PadLeft(std::to_string(level.ticks), 5) + "  " +
                    PadRight(ref ? Exact(ref->energy) : "-", 24) +
                    (ref ? Brief(level.energy - ref->energy) : "-") + "\n";
         }
-        if (run.references.empty()) out += "(no closed-form levels to compare with)\n";
+        if (run.levels.references.empty()) out += "(no closed-form levels to compare with)\n";
     }
     return out;
 }
 
 std::string Csv(const std::vector<PotentialRun>& runs) {
-    std::string out = "potential,index,parity,energy,ticks,exact,difference\n";
-    for (const PotentialRun& run : runs) {
-        for (const FoundLevel& level : run.levels) {
-            const std::optional<ReferenceLevel> ref = run.Reference(level);
-            out += std::string(run.potential->name) + "," + std::to_string(level.index) + "," +
-                   ParityName(level.parity) + "," + Exact(level.energy) + "," +
-                   std::to_string(level.ticks) + "," + (ref ? Exact(ref->energy) : "") + "," +
-                   (ref ? Exact(level.energy - ref->energy) : "") + "\n";
-        }
-    }
-    return out;
+    std::vector<LevelTable> tables;
+    for (const PotentialRun& run : runs)
+        tables.push_back(run.levels);
+    return LevelsCsv(tables);
 }
 
 std::string Json(const std::vector<PotentialRun>& runs) {
     QJsonArray potentials;
     for (const PotentialRun& run : runs) {
         QJsonArray levels;
-        for (const FoundLevel& level : run.levels) {
-            const std::optional<ReferenceLevel> ref = run.Reference(level);
+        for (const FoundLevel& level : run.levels.rows) {
+            const std::optional<ReferenceLevel> ref = run.levels.Reference(level);
             levels.append(QJsonObject{
                 {QStringLiteral("index"), level.index},
                 {QStringLiteral("parity"), QString::fromUtf8(ParityName(level.parity))},

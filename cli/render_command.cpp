@@ -1,21 +1,18 @@
 // velquor-cli render: one view of the window as a PNG picture, drawn by the
 // dialog itself after a prediction, some search steps or some levels.
-#include <cerrno>
-#include <system_error>
-
-#include <QBuffer>
 #include <QByteArray>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
-#include <QSaveFile>
 #include <QTemporaryFile>
 #include <QtGlobal>
 
 #include "cli_options.h"
 #include "commands.h"
 #include "evolution_run.h"
+#include "frame_picture.h"
 #include "level_run.h"
+#include "potential_options.h"
 #include "potential_options.h"
 #include "resources.h"
 
@@ -56,34 +53,13 @@ void CheckOutput(const QString& path) {
                          " cannot be written" + accepted);
 }
 
-// The frame as the window shows it: its rows run bottom to top in blue, green,
-// red; a picture's run top to bottom in red, green, blue.
-QImage FrameImage(const std::vector<std::uint8_t>& frame, int width, int height) {
-    const QImage bottomUp(frame.data(), width, height, 3 * width, QImage::Format_BGR888);
-    return bottomUp.mirrored(false, true).convertToFormat(QImage::Format_RGB888);
-}
-
 // Encoded in memory first, so that the encoder never meets a failed write;
-// then written to a temporary file beside the target and renamed over it, so
-// that a failure leaves no half-written picture and any old one as it was.
+// then written whole or not at all.
 void SavePng(const QImage& image, const QString& path) {
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) throw std::runtime_error("the PNG encoder failed");
-    // Dropped without commit, the temporary file goes away with it.
-    QSaveFile file(path);
-    errno = 0;
-    const bool written =
-        file.open(QIODevice::WriteOnly) && file.write(png) == png.size() && file.flush();
-    if (!written || !file.commit()) {
-        // Qt may lose the system's reason on a short write (a file size limit,
-        // a full disk); errno still holds it.
-        const int reason = errno;
-        throw WriteError("cannot write " + Quoted(path) + ": " +
-                         (reason != 0 ? std::generic_category().message(reason)
-                                      : file.errorString().toStdString()));
-    }
+    const QByteArray png = picture::EncodePng(image);
+    if (png.isEmpty()) throw std::runtime_error("the PNG encoder failed");
+    const std::string reason = picture::WriteWhole(path, png);
+    if (!reason.empty()) throw WriteError("cannot write " + Quoted(path) + ": " + reason);
 }
 
 }  // namespace
@@ -203,7 +179,8 @@ int RunRender(const QStringList& args) {
     if (evolution) ApplyEvolution(session, evolutionSpec, time);
 
     const std::vector<std::uint8_t>& frame = session.Paint();
-    SavePng(FrameImage(frame, session.Platform().frameWidth, session.Platform().frameHeight),
+    SavePng(picture::FrameImage(frame.data(), session.Platform().frameWidth,
+                                session.Platform().frameHeight),
             output);
     return kExitOk;
 }

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "cli_options.h"
+#include "level_table.h"
 
 namespace cli {
 
@@ -21,8 +22,7 @@ std::string ToChars(double value, std::chars_format format, int precision) {
 }  // namespace
 
 std::string Exact(double value) {
-    if (std::isnan(value)) return "nan";  // not "-nan": a sign means nothing here
-    return ToChars(value, std::chars_format::general, 17);
+    return ExactDecimal(value);
 }
 
 std::string Brief(double value) {

@@ -1,8 +1,13 @@
 #include "wave_window.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,13 +17,15 @@
 #include <QRegularExpressionValidator>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTimer>
 #include <algorithm>
 
 #include "about_box.h"
-#include "evolution_panel.h"
 #include "dialog_builder.h"
+#include "evolution_panel.h"
+#include "frame_picture.h"
 #include "frame_view.h"
 #include "level_table_view.h"
 #include "resources.h"
@@ -68,6 +75,7 @@ WaveWindow::WaveWindow(QWidget* parent) : QDialog(parent) {
         list->resize(std::max(list->width(), list->sizeHint().width()), list->height());
     // Signals only now: filling the tabs and the list is no user's choice.
     ConnectControls();
+    CreateFileActions();
 
     if (QWidget* first = FirstTabStop(this)) first->setFocus(Qt::OtherFocusReason);
 }
@@ -93,9 +101,8 @@ void WaveWindow::CreateControls() {
 
 void WaveWindow::ConnectControls() {
     const std::pair<int, void (CWaveDlg::*)()> buttons[] = {
-        {res::kIterar, &CWaveDlg::OnIterar},   {res::kPredictor, &CWaveDlg::OnPredictor},
-        {res::kBuscar, &CWaveDlg::SearchStep}, {res::kPlay, &CWaveDlg::OnPlay},
-        {res::kWebLink, &CWaveDlg::OnWebLink},
+        {res::kIterar, &CWaveDlg::OnIterar},     {res::kPredictor, &CWaveDlg::OnPredictor},
+        {res::kBuscar, &CWaveDlg::SearchStep},   {res::kWebLink, &CWaveDlg::OnWebLink},
         {res::kSettings, &CWaveDlg::OnSettings},
     };
     for (const auto& [id, handler] : buttons) {
@@ -103,6 +110,9 @@ void WaveWindow::ConnectControls() {
             connect(button, &QPushButton::clicked, this,
                     [this, handler = handler] { (dlg_.*handler)(); });
     }
+    // "Play" and the ticks go through the count of ticks a level takes.
+    if (auto* play = ControlAs<QPushButton>(res::kPlay))
+        connect(play, &QPushButton::clicked, this, [this] { levelTicks_.Play(dlg_); });
     if (auto* spin = ControlAs<UpDownControl>(res::kSpin))
         connect(spin, &UpDownControl::deltaPos, this,
                 [this](int delta) { dlg_.OnSpinDelta(delta); });
@@ -123,6 +133,8 @@ void WaveWindow::ConnectControls() {
 
 std::unique_ptr<QMenu> WaveWindow::CreateSystemMenu() {
     auto menu = std::make_unique<QMenu>(this);
+    menu->addActions(QList<QAction*>(fileActions_.begin(), fileActions_.end()));
+    menu->addSeparator();
     QAction* close = menu->addAction(tr("&Close"));
     close->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
     close->setData(kCloseCommand);
@@ -143,9 +155,10 @@ void WaveWindow::RunSystemCommand(unsigned command) {
 
 void WaveWindow::contextMenuEvent(QContextMenuEvent* event) {
     const std::unique_ptr<QMenu> menu = CreateSystemMenu();
-    // The choice runs once the menu has gone.
-    if (const QAction* chosen = menu->exec(event->globalPos()))
-        RunSystemCommand(chosen->data().toUInt());
+    // The choice runs once the menu has gone (the save and copy entries
+    // through their queued signals).
+    const QAction* chosen = menu->exec(event->globalPos());
+    if (chosen && chosen->data().isValid()) RunSystemCommand(chosen->data().toUInt());
 }
 
 void WaveWindow::done(int result) {
@@ -154,6 +167,81 @@ void WaveWindow::done(int result) {
         dlg_.OnDestroy();
     }
     QDialog::done(result);
+}
+
+// ---- Save and copy ------------------------------------------------------------
+
+// Shortcuts that leave the energy box its editing keys (Ctrl+C, V, X, A, Z).
+void WaveWindow::CreateFileActions() {
+    const struct {
+        const char* text;
+        QKeySequence keys;
+        void (WaveWindow::*run)();
+    } entries[] = {
+        {"Save picture\u2026", QKeySequence(Qt::CTRL | Qt::Key_S), &WaveWindow::SavePicture},
+        {"Copy picture", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &WaveWindow::CopyPicture},
+        {"Copy levels", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L), &WaveWindow::CopyLevels},
+    };
+    for (const auto& entry : entries) {
+        auto* action = new QAction(QString::fromUtf8(entry.text), this);
+        action->setShortcut(entry.keys);
+        addAction(action);  // the shortcut works wherever the focus is in the window
+        // Queued: a choice from the menu runs once the menu has gone.
+        connect(action, &QAction::triggered, this, entry.run, Qt::QueuedConnection);
+        fileActions_.push_back(action);
+    }
+}
+
+QImage WaveWindow::FramePicture() const {
+    const BufferImage& frame = dlg_.m_frame;
+    std::vector<std::uint8_t> bits(static_cast<std::size_t>(frame.Width()) * frame.Height() * 3);
+    frame.CopyTo(bits.data());
+    return picture::FrameImage(bits.data(), frame.Width(), frame.Height());
+}
+
+void WaveWindow::SavePicture() {
+    const QString path = askSaveName_ ? askSaveName_() : AskSaveName();
+    activateWindow();
+    if (!path.isEmpty()) SavePictureTo(path);
+}
+
+QString WaveWindow::AskSaveName() {
+    // In the folder of the last picture saved, at first the user's pictures.
+    if (saveFolder_.isEmpty()) {
+        saveFolder_ = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        if (!QDir(saveFolder_).exists()) saveFolder_ = QDir::homePath();
+    }
+    QFileDialog dialog(this, tr("Save picture"), saveFolder_, tr("PNG pictures (*.png)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    dialog.selectFile(QStringLiteral("velquor.png"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    const QString path = dialog.selectedFiles().constFirst();
+    saveFolder_ = QFileInfo(path).absolutePath();
+    return path;
+}
+
+bool WaveWindow::SavePictureTo(const QString& path) {
+    const QByteArray png = picture::EncodePng(FramePicture());
+    const std::string reason =
+        png.isEmpty() ? std::string("the PNG encoder failed") : picture::WriteWhole(path, png);
+    if (reason.empty()) return true;
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(),
+                    tr("The picture was not saved to %1: %2.")
+                        .arg(QDir::toNativeSeparators(path), QString::fromStdString(reason)),
+                    QMessageBox::Ok, this);
+    box.exec();
+    activateWindow();
+    return false;
+}
+
+void WaveWindow::CopyPicture() {
+    QGuiApplication::clipboard()->setImage(FramePicture());
+}
+
+void WaveWindow::CopyLevels() {
+    QGuiApplication::clipboard()->setText(
+        QString::fromStdString(LevelsCsv({levelTicks_.Table(dlg_)})));
 }
 
 // ---- DialogPlatform ----------------------------------------------------------
@@ -173,7 +261,7 @@ void WaveWindow::SetTimer(unsigned id, unsigned milliseconds) {
         timer = new QTimer(this);
         // The animation's frames come at the display's pace, not within 5 %.
         if (id == res::kEvolutionTimer) timer->setTimerType(Qt::PreciseTimer);
-        connect(timer, &QTimer::timeout, this, [this, id] { dlg_.OnTimer(id); });
+        connect(timer, &QTimer::timeout, this, [this, id] { levelTicks_.Tick(dlg_, id); });
     }
     timer->start(static_cast<int>(milliseconds));
 }

@@ -13,11 +13,14 @@
 #include <vector>
 
 #include "dialog_platform.h"
+#include "level_table.h"
 #include "wave_dlg.h"
 
 class EvolutionPanel;
 class FrameView;
 class LevelTableView;
+class QAction;
+class QImage;
 class QMenu;
 class QTimer;
 
@@ -35,12 +38,25 @@ class WaveWindow : public QDialog, public DialogPlatform {
 
     // Who opens a web address: the desktop's browser unless told otherwise.
     void SetWebOpener(std::function<void(const QUrl&)> open) { openWeb_ = std::move(open); }
+    // Who asks where "Save picture…" saves (empty: cancelled): a file dialog
+    // unless told otherwise.
+    void SetSaveNameAsker(std::function<QString()> ask) { askSaveName_ = std::move(ask); }
 
     // The window's own menu (the system menu of other desktops), shown on a
     // right click: "&Close", then the entries the dialog appended.
     std::unique_ptr<QMenu> CreateSystemMenu();
     // What a choice in that menu does.
     void RunSystemCommand(unsigned command);
+
+    // The picture on show: "Save picture…" asks for a file name and writes
+    // it as PNG; SavePictureTo writes it there and says why in a message box
+    // if it cannot (true: saved). The copies go to the clipboard, the levels
+    // as CSV text.
+    void SavePicture();
+    bool SavePictureTo(const QString& path);
+    void CopyPicture();
+    void CopyLevels();
+    QImage FramePicture() const;
 
     // Every way out (Escape, the close box, the menu) ends here.
     void done(int result) override;
@@ -77,16 +93,22 @@ class WaveWindow : public QDialog, public DialogPlatform {
   private:
     void CreateControls();
     void ConnectControls();
+    void CreateFileActions();
+    QString AskSaveName();
     template <class Widget>
     Widget* ControlAs(int id) const;
 
     std::map<int, QWidget*> controls_;  // children of this window
     FrameView* frame_ = nullptr;
-    EvolutionPanel* evolution_ = nullptr;  // the "Evolucion" tab's controls
+    EvolutionPanel* evolution_ = nullptr;   // the "Evolucion" tab's controls
     LevelTableView* levelTable_ = nullptr;  // the "Niveles" tab's table
     std::map<unsigned, QTimer*> timers_;
     std::vector<std::pair<unsigned, QString>> menuItems_;  // command 0: separator
     std::function<void(const QUrl&)> openWeb_;
+    std::vector<QAction*> fileActions_;  // save and copy, in the menu and by shortcut
+    std::function<QString()> askSaveName_;
+    QString saveFolder_;
+    LevelTicks levelTicks_;
     bool destroyed_ = false;
     CWaveDlg dlg_{*this};
 };
