@@ -31,7 +31,7 @@ constexpr const char* kHelp =
     "               (Estados), their weights (Pesos) and phases (Fases), then\n"
     "               Aplicar; Play or Pausa, Velocidad, and t = 0 to start again.\n"
     "\n"
-    "F1 or a right click opens the About box.\n"
+    "F1 or a right click opens a menu with \"About velquor...\".\n"
     "\n"
     "Options:\n"
     "  -h, --help     show this help and exit\n"
