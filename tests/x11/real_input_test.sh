@@ -48,6 +48,9 @@ pids+=($!)
 within 30 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=:$(head -n1 "$work/display")
 export QT_QPA_PLATFORM=xcb
+# A home of its own: the file dialog opens there and keeps its history there.
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config
+mkdir -p "$HOME"
 
 "$velquor" >"$work/velquor.log" 2>&1 &
 app=$!
@@ -168,4 +171,18 @@ about_closed() { [ -z "$(window_of '^About velquor$')" ]; }
 within 20 about_closed || fail "Escape left the About box open"
 expect closed --unchanged --view normal --potential well --energy -5.5
 
-echo "all $step steps show velquor-cli's pixels"
+# Ctrl+S: Qt's file dialog, the name typed over the one it offers, Enter.
+# The file is the one velquor-cli render writes for the same state.
+xdotool key ctrl+s
+find_save() { save=$(window_of '^Save picture$') && [ -n "$save" ]; }
+within 30 find_save || fail "Ctrl+S opened no file dialog"
+xdotool key ctrl+a
+xdotool type -- "$work/saved.png"
+xdotool key Return
+within 30 test -s "$work/saved.png" || fail "nothing was saved to $work/saved.png"
+save_closed() { [ -z "$(window_of '^Save picture$')" ]; }
+within 20 save_closed || fail "the file dialog stayed open"
+cmp "$work/saved.png" "$previous" || fail "the saved picture is not velquor-cli render's file"
+echo "ok $((step + 1)) - saved"
+
+echo "all $step steps show velquor-cli's pixels, and the saved file is its file"
