@@ -82,30 +82,11 @@ void HeadlessSession::TypeEnergy(const std::string& text) {
 
 void HeadlessSession::Click(int id) {
     if (!platform_.IsEnabled(id)) return;
-    switch (id) {
-        case res::kPredictor:
-            dlg_.OnPredictor();
-            break;
-        case res::kBuscar:
-            dlg_.SearchStep();
-            break;
-        case res::kPlay:
-            dlg_.OnPlay();
-            break;
-        case res::kWebLink:
-            dlg_.OnWebLink();
-            break;
-        case res::kSettings:
-            dlg_.OnSettings();
-            break;
-        case res::kEvolutionApply:
-        case res::kEvolutionPlay:
-        case res::kEvolutionReset:
-            dlg_.OnEvolutionCommand(id);
-            break;
-        default:
-            break;  // the hidden controls cannot be reached
+    if (id == res::kSettings) {
+        dlg_.OnSettings();
+        return;
     }
+    dlg_.OnCommand(id);  // the hidden controls cannot be reached
 }
 
 void HeadlessSession::SelectPotential(int index) {

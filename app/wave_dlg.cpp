@@ -4,8 +4,8 @@
 #include <string>
 
 #include "data_exchange.h"
-#include "level_tail.h"
 #include "evolution_levels.h"
+#include "level_tail.h"
 #include "model.h"
 #include "portable_numbers.h"
 #include "resources.h"
@@ -578,6 +578,30 @@ void CWaveDlg::OnEvolutionCommand(int id) {
             break;
         default:
             break;
+    }
+}
+
+bool CWaveDlg::OnCommand(int id) {
+    switch (id) {
+        case res::kPredictor:
+            OnPredictor();
+            return true;
+        case res::kBuscar:
+            SearchStep();
+            return true;
+        case res::kPlay:
+            OnPlay();
+            return true;
+        case res::kWebLink:
+            OnWebLink();
+            return true;
+        case res::kEvolutionApply:
+        case res::kEvolutionPlay:
+        case res::kEvolutionReset:
+            OnEvolutionCommand(id);
+            return true;
+        default:
+            return false;
     }
 }
 

@@ -12,8 +12,8 @@
 #include "color_ramp.h"
 #include "dialog_platform.h"
 #include "evolution_view.h"
-#include "levels_tab.h"
 #include "image.h"
+#include "levels_tab.h"
 #include "plotter.h"
 #include "potential_choice.h"
 #include "potentials.h"
@@ -58,6 +58,10 @@ class CWaveDlg {
     // "Ajustes...": the settings dialog of the chosen potential; applying
     // acts as choosing the potential does.
     void OnSettings();
+    // A push button's click, by its control ID, as the window hosts hand it
+    // over; the settings button and hidden controls are the host's business.
+    // false for an ID that is not one of these buttons.
+    bool OnCommand(int id);
 
     // The current potential as a solver needs it, and where its levels are
     // searched (the "Normal" view's top caps the ceiling).

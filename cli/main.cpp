@@ -56,8 +56,9 @@ int main(int argc, char** argv) {
     std::string context;  // " levels" once the command is known
     try {
         if (args.isEmpty())
-            throw cli::UsageError("no command; give levels, predict or render (see " +
-                                  std::string(cli::kProgram) + " --help)");
+            throw cli::UsageError(
+                "no command; give levels, predict, render, evolve or potentials (see " +
+                std::string(cli::kProgram) + " --help)");
         const QString command = args.first();
         if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
             std::fputs(kHelp, stdout);
@@ -78,7 +79,7 @@ int main(int argc, char** argv) {
             throw cli::UsageError("unknown option '" + command.toStdString() +
                                   "'; before the command only --help and --version are accepted");
         throw cli::UsageError("unknown command '" + command.toStdString() +
-                              "'; give levels, predict or render");
+                              "'; give levels, predict, render, evolve or potentials");
     } catch (const cli::UsageError& e) {
         return Fail(cli::kExitUsage, context, e.what());
     } catch (const cli::WriteError& e) {

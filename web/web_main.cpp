@@ -88,30 +88,11 @@ class WebSession {
 
     // A click on a push button.
     void Command(int id) {
-        switch (id) {
-            case res::kPredictor:
-                dlg_.OnPredictor();
-                break;
-            case res::kBuscar:
-                dlg_.SearchStep();
-                break;
-            case res::kPlay:
-                dlg_.OnPlay();
-                break;
-            case res::kWebLink:
-                dlg_.OnWebLink();
-                break;
-            case res::kIterar:
-                dlg_.OnIterar();
-                break;
-            case res::kEvolutionApply:
-            case res::kEvolutionPlay:
-            case res::kEvolutionReset:
-                dlg_.OnEvolutionCommand(id);
-                break;
-            default:
-                break;
+        if (id == res::kIterar) {
+            dlg_.OnIterar();
+            return;
         }
+        dlg_.OnCommand(id);
     }
     void TabChanged() { dlg_.OnTabChange(); }
     void PotentialChanged() { dlg_.OnPotentialChange(); }

@@ -22,8 +22,8 @@ std::vector<BadInput> BadInputs() {
     const QStringList render{"render", "--view", "zoom"};
     const QString out = "DIR/p.png";
     return {
-        {"NoCommand", {}, {"no command", "levels, predict or render"}},
-        {"UnknownCommand", {"draw"}, {"'draw'", "levels, predict or render"}},
+        {"NoCommand", {}, {"no command", "levels, predict, render, evolve or potentials"}},
+        {"UnknownCommand", {"draw"}, {"'draw'", "levels, predict, render, evolve or potentials"}},
         {"OptionBeforeCommand", {"--potential", "well"}, {"'--potential'", "--help and --version"}},
         {"UnknownOption",
          {"levels", "--colour", "red"},
