@@ -55,7 +55,9 @@ const PotentialName& FindPotential(std::string_view text) {
     std::vector<std::string> names, captions;
     for (const PotentialName& p : AllPotentials()) {
         names.emplace_back(p.name);
-        captions.push_back("\"" + std::string(p.caption) + "\"");
+        std::string caption(1, '"');
+        caption.append(p.caption).push_back('"');
+        captions.push_back(std::move(caption));
     }
     throw UsageError("unknown potential " + Quoted(text) + "; accepted: " + JoinChoices(names) +
                      " (or the list captions " + JoinChoices(captions) + ")");
@@ -133,7 +135,11 @@ bool ParseSubcommand(QCommandLineParser& parser, const QList<QCommandLineOption>
 std::string JoinChoices(const std::vector<std::string>& choices, std::string_view last) {
     std::string out;
     for (std::size_t i = 0; i < choices.size(); ++i) {
-        if (i > 0) out += i + 1 == choices.size() ? " " + std::string(last) + " " : ", ";
+        if (i + 1 == choices.size() && i > 0) {
+            out.append(" ").append(last).append(" ");
+        } else if (i > 0) {
+            out += ", ";
+        }
         out += choices[i];
     }
     return out;
