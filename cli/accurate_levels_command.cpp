@@ -18,14 +18,14 @@ struct AccurateRun {
     AccurateLevelTable table;
 };
 
-AccurateRun Run(const PotentialSpec& spec, bool both, std::optional<double> below) {
+AccurateRun Run(const PotentialRequest& request, bool both, std::optional<double> below) {
     HeadlessSession session(true);
-    ChoosePotential(session, spec);
+    ChoosePotential(session, request);
     std::vector<ShootingLevel> recorded;
     if (both)
         for (const FoundLevel& found : PlayForLevels(session))
             recorded.push_back({found.parity, found.energy, found.ticks});
-    return {spec.potential, DialogLevelTable(session.Dialog(), recorded, below)};
+    return {request.potential, DialogLevelTable(session.Dialog(), recorded, below)};
 }
 
 std::string Parity(const spectrum::Level& level) {
@@ -157,10 +157,10 @@ std::string Json(const std::vector<AccurateRun>& runs, bool both) {
 
 }  // namespace
 
-void WriteAccurateLevels(const std::vector<PotentialSpec>& potentials, bool both,
+void WriteAccurateLevels(const std::vector<PotentialRequest>& potentials, bool both,
                          const std::string& format, std::optional<double> below) {
     std::vector<AccurateRun> runs;
-    for (const PotentialSpec& p : potentials)
+    for (const PotentialRequest& p : potentials)
         runs.push_back(Run(p, both, below));
     WriteOut(format == "csv"    ? Csv(runs, both)
              : format == "json" ? Json(runs, both)

@@ -13,7 +13,7 @@ namespace cli {
 // Writes the levels of each potential in the format (table, csv or json).
 // both: the search runs first, as --method shooting runs it, and its levels
 // stand beside the accurate ones. below: the ceiling instead of the search's.
-void WriteAccurateLevels(const std::vector<PotentialSpec>& potentials, bool both,
+void WriteAccurateLevels(const std::vector<PotentialRequest>& potentials, bool both,
                          const std::string& format, std::optional<double> below);
 
 }  // namespace cli

@@ -29,7 +29,7 @@ QCommandLineOption PhasesOption() {
             QStringLiteral("LIST")};
 }
 
-EvolutionSpec ReadEvolution(const QCommandLineParser& parser) {
+EvolutionRequest ReadEvolution(const QCommandLineParser& parser) {
     if (!parser.isSet(StatesOption()))
         throw UsageError("--states is required; give the levels to superpose, such as 0,1");
     return {parser.value(StatesOption()).toStdString(), parser.value(WeightsOption()).toStdString(),
@@ -47,11 +47,11 @@ double ReadTime(const QCommandLineParser& parser, const QCommandLineOption& opti
     return *t;
 }
 
-void ApplyEvolution(HeadlessSession& session, const EvolutionSpec& spec, double t) {
+void ApplyEvolution(HeadlessSession& session, const EvolutionRequest& request, double t) {
     session.SelectTab(res::kEvolutionTab);
     EvolutionView& view = *session.Dialog().m_evolution;
     const auto read =
-        ReadEvolutionChoice(spec.states, spec.weights, spec.phases, view.Levels().size());
+        ReadEvolutionChoice(request.states, request.weights, request.phases, view.Levels().size());
     if (const auto* e = std::get_if<EvolutionChoiceError>(&read)) {
         using Field = EvolutionChoiceError::Field;
         const char* option = e->field == Field::States    ? "--states"
@@ -60,9 +60,9 @@ void ApplyEvolution(HeadlessSession& session, const EvolutionSpec& spec, double 
         throw UsageError(std::string(option) + ": " + e->message);
     }
     HeadlessPlatform& p = session.Platform();
-    p.SetControlText(res::kEvolutionStates, spec.states);
-    p.SetControlText(res::kEvolutionWeights, spec.weights);
-    p.SetControlText(res::kEvolutionPhases, spec.phases);
+    p.SetControlText(res::kEvolutionStates, request.states);
+    p.SetControlText(res::kEvolutionWeights, request.weights);
+    p.SetControlText(res::kEvolutionPhases, request.phases);
     p.SetControlText(res::kEvolutionTime, Exact(t));
     if (view.Playing()) session.Click(res::kEvolutionPlay);
     session.Click(res::kEvolutionApply);

@@ -16,12 +16,12 @@ QCommandLineOption StatesOption();
 QCommandLineOption WeightsOption();
 QCommandLineOption PhasesOption();
 
-struct EvolutionSpec {
+struct EvolutionRequest {
     std::string states, weights, phases;
 };
 
 // The options' texts; --states is required.
-EvolutionSpec ReadEvolution(const QCommandLineParser& parser);
+EvolutionRequest ReadEvolution(const QCommandLineParser& parser);
 
 // A time option: a finite number that is not negative.
 double ReadTime(const QCommandLineParser& parser, const QCommandLineOption& option,
@@ -31,6 +31,6 @@ double ReadTime(const QCommandLineParser& parser, const QCommandLineOption& opti
 // the choice and applies it, at time t; paused. Throws UsageError, naming the
 // option, for a level that does not exist, weights or phases that do not
 // match the levels, weights that are all zero.
-void ApplyEvolution(HeadlessSession& session, const EvolutionSpec& spec, double t);
+void ApplyEvolution(HeadlessSession& session, const EvolutionRequest& request, double t);
 
 }  // namespace cli

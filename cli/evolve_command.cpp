@@ -99,9 +99,9 @@ int RunEvolve(const QStringList& args) {
 
     const std::string format =
         ParseChoice("--format", parser.value(formatOption).toStdString(), {"table", "csv", "json"});
-    const PotentialSpec potential =
+    const PotentialRequest potential =
         ReadPotential(parser, potentialOption, DefaultPotential(), false);
-    const EvolutionSpec spec = ReadEvolution(parser);
+    const EvolutionRequest request = ReadEvolution(parser);
     const double to = ReadTime(parser, toOption, 10.0);
     const double step = ReadTime(parser, stepOption, 0.1);
     if (!(step > 0.0)) throw UsageError("--step must be greater than 0");
@@ -112,7 +112,7 @@ int RunEvolve(const QStringList& args) {
 
     HeadlessSession session(true);
     ChoosePotential(session, potential);
-    ApplyEvolution(session, spec, 0.0);
+    ApplyEvolution(session, request, 0.0);
     EvolutionView& view = *session.Dialog().m_evolution;
     const dynamics::Superposition* state = view.State();
     if (state == nullptr) throw std::runtime_error("the levels could not be superposed");

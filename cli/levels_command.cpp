@@ -23,10 +23,10 @@ struct PotentialRun {
     LevelTable levels;
 };
 
-PotentialRun RunSearch(const PotentialSpec& spec) {
-    const PotentialName& potential = *spec.potential;
+PotentialRun RunSearch(const PotentialRequest& request) {
+    const PotentialName& potential = *request.potential;
     HeadlessSession session(true);  // nobody looks at the frames: draw none
-    ChoosePotential(session, spec);
+    ChoosePotential(session, request);
     std::vector<FoundLevel> found = PlayForLevels(session);
     const CWaveDlg& dlg = session.Dialog();
     return {&potential, dlg.m_eCeiling, {potential.name, std::move(found), ClosedFormLevels(dlg)}};
@@ -137,7 +137,7 @@ int RunLevels(const QStringList& args) {
 
     const std::string format =
         ParseChoice("--format", parser.value(formatOption).toStdString(), {"table", "csv", "json"});
-    std::vector<PotentialSpec> chosen;
+    std::vector<PotentialRequest> chosen;
     if (parser.isSet(potentialOption) || parser.isSet(SetOption().names().first()) ||
         parser.isSet(FormulaOption().names().first())) {
         chosen.push_back(
@@ -154,7 +154,7 @@ int RunLevels(const QStringList& args) {
     // One search after the other: the search's parity is shared by the whole
     // program, so two sessions must never take turns.
     std::vector<PotentialRun> runs;
-    for (const PotentialSpec& p : chosen)
+    for (const PotentialRequest& p : chosen)
         runs.push_back(RunSearch(p));
 
     WriteOut(format == "csv" ? Csv(runs) : format == "json" ? Json(runs) : Table(runs));

@@ -68,12 +68,12 @@ QCommandLineOption FormulaOption() {
         QStringLiteral("EXPR"));
 }
 
-PotentialSpec ReadPotential(const QCommandLineParser& parser,
-                            const QCommandLineOption& potentialOption,
-                            const PotentialName& fallback, bool shooting) {
+PotentialRequest ReadPotential(const QCommandLineParser& parser,
+                               const QCommandLineOption& potentialOption,
+                               const PotentialName& fallback, bool shooting) {
     const QString setName = QStringLiteral("set");
     const QString formulaName = QStringLiteral("formula");
-    PotentialSpec spec;
+    PotentialRequest request;
     if (parser.isSet(formulaName)) {
         if (parser.isSet(potentialOption))
             throw UsageError("--formula and --potential exclude one another; give one");
@@ -87,33 +87,33 @@ PotentialSpec ReadPotential(const QCommandLineParser& parser,
             throw UsageError("--formula " + Quoted(text) +
                              ": V(x) is not even, and the shooting method integrates from "
                              "x = 0 and mirrors; give an even formula");
-        spec.potential = &FormulaName();
-        spec.fields = {text};
-        spec.changed = true;
-        return spec;
+        request.potential = &FormulaName();
+        request.fields = {text};
+        request.changed = true;
+        return request;
     }
-    spec.potential = parser.isSet(potentialOption)
-                         ? &FindPotential(parser.value(potentialOption).toStdString())
-                         : &fallback;
-    const FamilyInfo* family = FindFamily(spec.potential->name);
-    if (!family) throw std::logic_error("no family for " + std::string(spec.potential->name));
+    request.potential = parser.isSet(potentialOption)
+                            ? &FindPotential(parser.value(potentialOption).toStdString())
+                            : &fallback;
+    const FamilyInfo* family = FindFamily(request.potential->name);
+    if (!family) throw std::logic_error("no family for " + std::string(request.potential->name));
     for (const SettingInfo& s : family->settings)
-        spec.fields.push_back(FormatDouble(s.defaultValue));
+        request.fields.push_back(FormatDouble(s.defaultValue));
     for (const QString& option : parser.values(setName)) {
         for (const QString& item : option.split(QLatin1Char(',')))
-            ReadSetting(*family, item.trimmed().toStdString(), spec.fields);
-        spec.changed = true;
+            ReadSetting(*family, item.trimmed().toStdString(), request.fields);
+        request.changed = true;
     }
-    return spec;
+    return request;
 }
 
-void ChoosePotential(HeadlessSession& session, const PotentialSpec& spec) {
-    if (!session.SelectPotential(spec.potential->caption))
+void ChoosePotential(HeadlessSession& session, const PotentialRequest& request) {
+    if (!session.SelectPotential(request.potential->caption))
         throw std::logic_error("the window's list has no \"" +
-                               std::string(spec.potential->caption) + "\"");
-    if (!spec.changed) return;
+                               std::string(request.potential->caption) + "\"");
+    if (!request.changed) return;
     // The options were checked as the dialog checks its fields.
-    if (const std::optional<std::string> message = session.ChangeSettings(spec.fields))
+    if (const std::optional<std::string> message = session.ChangeSettings(request.fields))
         throw std::logic_error("the settings dialog refused checked settings: " + *message);
 }
 

@@ -15,7 +15,7 @@
 
 namespace cli {
 
-struct PotentialSpec {
+struct PotentialRequest {
     const PotentialName* potential = nullptr;  // the family, "formula" for a formula
     std::vector<std::string> fields;           // the settings dialog's texts
     bool changed = false;                      // any --set or --formula
@@ -27,11 +27,11 @@ QCommandLineOption FormulaOption();
 // The potential the options ask for (fallback without --potential and
 // --formula). shooting: a command that integrates from x = 0 and mirrors,
 // which needs an even potential. Throws UsageError naming the bad option.
-PotentialSpec ReadPotential(const QCommandLineParser& parser,
-                            const QCommandLineOption& potentialOption,
-                            const PotentialName& fallback, bool shooting);
+PotentialRequest ReadPotential(const QCommandLineParser& parser,
+                               const QCommandLineOption& potentialOption,
+                               const PotentialName& fallback, bool shooting);
 
 // Chooses the potential in the session's list and applies its settings.
-void ChoosePotential(HeadlessSession& session, const PotentialSpec& spec);
+void ChoosePotential(HeadlessSession& session, const PotentialRequest& request);
 
 }  // namespace cli

@@ -108,11 +108,12 @@ int RunPredict(const QStringList& args) {
         ParseChoice("--parity", parser.value(parityOption).toStdString(), {"even", "odd"});
     const std::string format =
         ParseChoice("--format", parser.value(formatOption).toStdString(), {"csv", "json"});
-    const PotentialSpec spec = ReadPotential(parser, potentialOption, DefaultPotential(), true);
-    const PotentialName& potential = *spec.potential;
+    const PotentialRequest request =
+        ReadPotential(parser, potentialOption, DefaultPotential(), true);
+    const PotentialName& potential = *request.potential;
 
     HeadlessSession session(true);
-    ChoosePotential(session, spec);
+    ChoosePotential(session, request);
     session.TypeEnergy(energyText);
     CWaveDlg& dlg = session.Dialog();
     Samples samples;

@@ -13,7 +13,6 @@
 #include "frame_picture.h"
 #include "level_run.h"
 #include "potential_options.h"
-#include "potential_options.h"
 #include "resources.h"
 
 namespace cli {
@@ -65,9 +64,9 @@ void SavePng(const QImage& image, const QString& path) {
 }  // namespace
 
 int RunRender(const QStringList& args) {
-    const QCommandLineOption viewOption(QStringLiteral("view"),
-                                        QStringLiteral("normal, zoom or evolution: a tab of the window."),
-                                        QStringLiteral("VIEW"));
+    const QCommandLineOption viewOption(
+        QStringLiteral("view"), QStringLiteral("normal, zoom or evolution: a tab of the window."),
+        QStringLiteral("VIEW"));
     const QCommandLineOption potentialOption(
         QStringLiteral("potential"),
         QStringLiteral("woods-saxon, oscillator (the default), well, poschl-teller, v-shaped or "
@@ -119,7 +118,7 @@ int RunRender(const QStringList& args) {
                                   parser.isSet(PhasesOption()) || parser.isSet(timeOption);
     if (evolutionOptions && !evolution)
         throw UsageError("--states, --weights, --phases and --time go with --view evolution");
-    const EvolutionSpec evolutionSpec = evolution ? ReadEvolution(parser) : EvolutionSpec{};
+    const EvolutionRequest evolutionSpec = evolution ? ReadEvolution(parser) : EvolutionRequest{};
     const double time = ReadTime(parser, timeOption, 0.0);
     if (!parser.isSet(outputOption))
         throw UsageError("--output is required; give a file name ending in .png");
@@ -128,9 +127,9 @@ int RunRender(const QStringList& args) {
     if (actions > 1)
         throw UsageError("--energy, --steps and --levels exclude one another; give at most one");
     // Drawing a potential needs no evenness; predicting and searching do.
-    const PotentialSpec spec =
+    const PotentialRequest request =
         ReadPotential(parser, potentialOption, DefaultPotential(), actions > 0);
-    const PotentialName& potential = *spec.potential;
+    const PotentialName& potential = *request.potential;
 
     std::string energyText;
     int steps = 0;
@@ -160,7 +159,7 @@ int RunRender(const QStringList& args) {
     CheckOutput(output);
 
     HeadlessSession session(true);  // draws only the frame that is painted
-    ChoosePotential(session, spec);
+    ChoosePotential(session, request);
     if (!energyText.empty()) {
         session.TypeEnergy(energyText);
         session.Click(res::kPredictor);
