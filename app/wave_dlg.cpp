@@ -101,17 +101,7 @@ bool CWaveDlg::OnInitDialog() {
 
     const int w = width;
     const int h = height;
-    m_canvasNormal = std::make_unique<PlotCanvas>(&m_frame, 30.0, 0.0, Vector2(w / 4, 3 * h / 4));
-    m_canvasZoom = std::make_unique<PlotCanvas>(&m_frame, 60.0, 0.0, Vector2(w / 2, 3 * h / 4));
-    m_plotNormal = std::make_unique<Plotter>(m_canvasNormal.get());
-    m_plotNormal->SetGridStepX(5.0);
-    m_plotNormal->SetGridStepY(5.0);
-    m_plotNormal->Prepare();
-    m_plotZoom = std::make_unique<Plotter>(m_canvasZoom.get());
-    m_plotZoom->SetGridStepX(1.0);
-    m_plotZoom->SetGridStepY(1.0);
-    m_plotZoom->Prepare();
-    views_ = StartViews(w, h);
+    SetViews(StartViews(w, h));
 
     m_evolution = std::make_unique<EvolutionView>(
         platform_, m_frame,
