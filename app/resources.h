@@ -10,10 +10,10 @@ namespace res {
 inline constexpr int kPlotGroup = 1000;
 inline constexpr int kSpin = 1002;
 inline constexpr int kIterations = 1003;
-inline constexpr int kIterar = 1004;
+inline constexpr int kIterate = 1004;
 inline constexpr int kPredictor = 1005;
 inline constexpr int kEnergy = 1006;
-inline constexpr int kBuscar = 1007;
+inline constexpr int kSearch = 1007;
 inline constexpr int kPlay = 1008;
 inline constexpr int kTab = 1010;
 inline constexpr int kPotentialList = 1011;

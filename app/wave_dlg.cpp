@@ -523,7 +523,7 @@ void CWaveDlg::SetViews(const ViewFrames& views) {
 void CWaveDlg::ShowShootable() {
     const bool even = m_choice.Shootable();
     platform_.EnableControl(res::kPredictor, even);
-    platform_.EnableControl(res::kBuscar, even);
+    platform_.EnableControl(res::kSearch, even);
     if (!even) {
         StopTimer();
         platform_.EnableControl(res::kPlay, false);
@@ -548,7 +548,7 @@ int CWaveDlg::OnSpinDelta(int delta) {
     return 0;
 }
 
-void CWaveDlg::OnIterar() {
+void CWaveDlg::OnIterate() {
     HandlerScope scope(*this);
     Redraw();
 }
@@ -576,7 +576,7 @@ bool CWaveDlg::OnCommand(int id) {
         case res::kPredictor:
             OnPredictor();
             return true;
-        case res::kBuscar:
+        case res::kSearch:
             SearchStep();
             return true;
         case res::kPlay:

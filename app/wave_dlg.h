@@ -51,7 +51,7 @@ class CWaveDlg {
     void OnPotentialChange();
     int OnTabChange();
     int OnSpinDelta(int delta);
-    void OnIterar();
+    void OnIterate();
     // A button of the "Evolucion" tab's band: "Aplicar", play/pause, "t = 0".
     void OnEvolutionCommand(int id);
     void OnWebLink();

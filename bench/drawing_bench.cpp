@@ -53,7 +53,7 @@ BENCHMARK(BM_RedrawNormalPrediction)->Unit(benchmark::kMicrosecond);
 // "Normal" while a search runs: the potential and both bracket solutions.
 void BM_RedrawNormalSearching(benchmark::State& state) {
     HeadlessSession session;
-    session.Click(res::kBuscar);
+    session.Click(res::kSearch);
     RedrawLoop(state, session);
 }
 BENCHMARK(BM_RedrawNormalSearching)->Unit(benchmark::kMicrosecond);

@@ -23,10 +23,10 @@ void BM_SearchStep(benchmark::State& state) {
     const bool drawn = state.range(1) != 0;
     HeadlessSession session(!drawn);
     CWaveDlg& d = session.Dialog();
-    session.Click(res::kBuscar);  // state 0 -> 2 on the oscillator
+    session.Click(res::kSearch);  // state 0 -> 2 on the oscillator
     const Snapshot scan = Take(d);
     while (d.m_searchState != 1)
-        session.Click(res::kBuscar);
+        session.Click(res::kSearch);
     const Snapshot bisect = Take(d);
     // Convergence on the ground state; state 3 then moves past it.
     session.Click(res::kPlay);

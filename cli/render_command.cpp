@@ -165,7 +165,7 @@ int RunRender(const QStringList& args) {
         session.Click(res::kPredictor);
     }
     for (int i = 0; i < steps; ++i)
-        session.Click(res::kBuscar);
+        session.Click(res::kSearch);
     if (levels > 0) {
         const std::size_t found = PlayForLevels(session, levels).size();
         if (levels != kAllLevels && found < levels)

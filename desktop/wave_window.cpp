@@ -101,8 +101,8 @@ void WaveWindow::CreateControls() {
 
 void WaveWindow::ConnectControls() {
     const std::pair<int, void (CWaveDlg::*)()> buttons[] = {
-        {res::kIterar, &CWaveDlg::OnIterar},     {res::kPredictor, &CWaveDlg::OnPredictor},
-        {res::kBuscar, &CWaveDlg::SearchStep},   {res::kWebLink, &CWaveDlg::OnWebLink},
+        {res::kIterate, &CWaveDlg::OnIterate},     {res::kPredictor, &CWaveDlg::OnPredictor},
+        {res::kSearch, &CWaveDlg::SearchStep},   {res::kWebLink, &CWaveDlg::OnWebLink},
         {res::kSettings, &CWaveDlg::OnSettings},
     };
     for (const auto& [id, handler] : buttons) {

@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 ++steps;
                 break;
             case 3:
-                s.Click(res::kBuscar);
+                s.Click(res::kSearch);
                 ++steps;
                 break;
             case 4:

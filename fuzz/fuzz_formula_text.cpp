@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int i = 0; i < model::kSamples; ++i)
         if (!std::isfinite(formula.Value(GridX(i)))) std::abort();
     if (formula.IsEven() != EvenOnGrid(formula)) std::abort();
-    const bool searchable = session.Platform().IsEnabled(res::kBuscar);
+    const bool searchable = session.Platform().IsEnabled(res::kSearch);
     if (searchable != formula.IsEven()) std::abort();
 
     session.SelectTab(0);
@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     session.SelectTab(1);
     session.Paint();
     if (searchable) {
-        session.Click(res::kBuscar);
+        session.Click(res::kSearch);
         session.Paint();
     }
     return 0;

@@ -88,8 +88,8 @@ class WebSession {
 
     // A click on a push button.
     void Command(int id) {
-        if (id == res::kIterar) {
-            dlg_.OnIterar();
+        if (id == res::kIterate) {
+            dlg_.OnIterate();
             return;
         }
         dlg_.OnCommand(id);

@@ -120,7 +120,7 @@ void ExpectNear(const Found& found, const std::vector<double>& even, const std::
 TEST(Settings, DialogAppliesCancelsAndRefusesBadValues) {
     HeadlessSession s(true);
     Choose(s, FamilyId::Well);
-    s.Click(res::kBuscar);
+    s.Click(res::kSearch);
     const std::vector<double> before = s.Dialog().m_choice.Values(FamilyId::Well);
 
     // Escape.
@@ -237,7 +237,7 @@ TEST(Settings, FormulaThatIsNotEvenCannotBeSearched) {
     Choose(s, FamilyId::Formula);
     EXPECT_EQ(s.Platform().ControlText(res::kPotentialNote), "");
     ASSERT_EQ(s.ChangeSettings({"x^2 - 8 + x"}), std::nullopt);
-    for (int id : {res::kPredictor, res::kBuscar, res::kPlay}) {
+    for (int id : {res::kPredictor, res::kSearch, res::kPlay}) {
         EXPECT_FALSE(s.Platform().IsEnabled(id));
         s.Click(id);
     }
@@ -248,7 +248,7 @@ TEST(Settings, FormulaThatIsNotEvenCannotBeSearched) {
     EXPECT_FALSE(s.Dialog().CurrentPotentialInfo().even);
 
     Choose(s, FamilyId::Oscillator);
-    for (int id : {res::kPredictor, res::kBuscar, res::kPlay})
+    for (int id : {res::kPredictor, res::kSearch, res::kPlay})
         EXPECT_TRUE(s.Platform().IsEnabled(id));
     EXPECT_EQ(s.Platform().ControlText(res::kPotentialNote), "");
 }

@@ -143,9 +143,9 @@ TEST(Session, TicksWaitWhileTheDataEntryMessageIsUp) {
     EXPECT_EQ(s.Dialog().m_levelCount, 0);
 }
 
-TEST(Session, FirstBuscarShowsBothBracketsAndNoDensity) {
+TEST(Session, FirstSearchStepShowsBothBracketsAndNoDensity) {
     HeadlessSession s;
-    s.Click(res::kBuscar);
+    s.Click(res::kSearch);
     const CWaveDlg& d = s.Dialog();
     EXPECT_EQ(d.m_searching, 1);
     EXPECT_EQ(d.m_eLow, -8.0);
@@ -159,19 +159,19 @@ TEST(Session, FirstBuscarShowsBothBracketsAndNoDensity) {
     EXPECT_FALSE(f.Has(kBlue));
 }
 
-TEST(Session, BuscarBisectsAndShowsTheMidpoint) {
+TEST(Session, SearchStepBisectsAndShowsTheMidpoint) {
     HeadlessSession s;
     while (s.Dialog().m_searchState != 1)
-        s.Click(res::kBuscar);
+        s.Click(res::kSearch);
     const double low = s.Dialog().m_eLow, high = s.Dialog().m_eHigh;
-    s.Click(res::kBuscar);
+    s.Click(res::kSearch);
     const double mid = (low + high) * 0.5;
     EXPECT_EQ(s.Dialog().m_energy, mid);
     EXPECT_TRUE(s.Dialog().m_eLow == mid || s.Dialog().m_eHigh == mid);
     EXPECT_EQ(s.Platform().ControlText(res::kEnergy), FormatDouble(mid));
     // "Buscar" never records: only a tick tests convergence.
     for (int i = 0; i < 60; ++i)
-        s.Click(res::kBuscar);
+        s.Click(res::kSearch);
     EXPECT_EQ(s.Dialog().m_levelCount, 0);
 }
 
@@ -295,7 +295,7 @@ TEST(Search, LevelsKeepTheParityTheyWereFoundWith) {
     HeadlessSession s;
     // Bracket the ground state by hand, then "Play" skips it.
     while (s.Dialog().m_searchState != 1)
-        s.Click(res::kBuscar);
+        s.Click(res::kSearch);
     s.Click(res::kPlay);
     ASSERT_TRUE(s.RunTimer());
     const CWaveDlg& d = s.Dialog();
@@ -331,7 +331,7 @@ TEST(Search, AFullTableRecordsNothingMore) {
 
 TEST(Search, PlayKeepsTheStateOutsideBisection) {
     HeadlessSession s;
-    s.Click(res::kBuscar);
+    s.Click(res::kSearch);
     ASSERT_EQ(s.Dialog().m_searchState, 2);
     s.Click(res::kPlay);
     EXPECT_EQ(s.Dialog().m_searchState, 2);
@@ -392,7 +392,7 @@ TEST(Drawing, DeferredFramesMatchImmediateOnes) {
     auto frames = [](bool deferred) {
         HeadlessSession s(deferred);
         std::vector<std::vector<std::uint8_t>> shown;
-        s.Click(res::kBuscar);
+        s.Click(res::kSearch);
         shown.push_back(s.Paint());
         s.Click(res::kPlay);
         s.RunTimer();

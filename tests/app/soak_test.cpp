@@ -65,7 +65,7 @@ Event RandomEvent(HeadlessSession& s, std::mt19937& rng, bool patient) {
         return Event::Tick;
     }
     if (roll < 67) {
-        s.Click(res::kBuscar);
+        s.Click(res::kSearch);
         return Event::Buscar;
     }
     if (roll < 77) {
@@ -248,7 +248,7 @@ TEST(Soak, DeferredDrawingShowsEveryFrameAsDrawnAtOnce) {
         s.RunTimer();
         s.Dialog().m_searchState = 2;
         s.Dialog().m_eHigh = s.Dialog().m_eCeiling;
-        s.Click(res::kBuscar);
+        s.Click(res::kSearch);
         paint();
         // Every level of another potential unseen, and the last press.
         s.SelectPotential(2);

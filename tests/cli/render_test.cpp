@@ -46,7 +46,7 @@ std::vector<Scene> Scenes() {
          [](HeadlessSession& s) {
              s.SelectPotential("Pozo Finito");
              for (int i = 0; i < 25; ++i)
-                 s.Click(res::kBuscar);
+                 s.Click(res::kSearch);
          }},
         {"NormalAfterTheLastLevel",
          {"--view", "normal", "--levels", "all"},

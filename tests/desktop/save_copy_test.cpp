@@ -75,7 +75,7 @@ class SaveCopyTest : public QObject {
         QTemporaryDir dir;
         auto window = OpenWindow();
         for (int i = 0; i < 3; ++i)
-            ClickButton(*window, res::kBuscar);
+            ClickButton(*window, res::kSearch);
         QTest::mouseClick(TabBarOf(*window), Qt::LeftButton, {},
                           TabBarOf(*window)->tabRect(1).center());
         // Where Qt's file dialog would have been answered.

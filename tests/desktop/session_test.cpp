@@ -166,7 +166,7 @@ class SessionTest : public QObject {
 
     void buscarShowsBothBrackets() {
         auto window = OpenWindow();
-        ClickButton(*window, res::kBuscar);
+        ClickButton(*window, res::kSearch);
         const CWaveDlg& d = window->Dialog();
         QCOMPARE(d.m_searchState, std::uint8_t{2});
         QCOMPARE(d.m_eLow, -8.0);

@@ -113,7 +113,7 @@ class WindowTest : public QObject {
                          QString::fromUtf8(c.caption));
         }
         QVERIFY(ControlOf<QPushButton>(*window, res::kPredictor)->isDefault());
-        QVERIFY(!ControlOf<QPushButton>(*window, res::kBuscar)->isDefault());
+        QVERIFY(!ControlOf<QPushButton>(*window, res::kSearch)->isDefault());
     }
 
     void tabVisitsTheVisibleControlsInTemplateOrder() {
@@ -123,7 +123,7 @@ class WindowTest : public QObject {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited.push_back(ControlIdOf(QApplication::focusWidget()));
         }
-        const std::vector<int> expected{res::kPredictor, res::kEnergy,   res::kBuscar,
+        const std::vector<int> expected{res::kPredictor, res::kEnergy,   res::kSearch,
                                         res::kPlay,      res::kTab,      res::kPotentialList,
                                         res::kWebLink,   res::kSettings, res::kPredictor};
         QCOMPARE(visited, expected);
@@ -146,9 +146,9 @@ class WindowTest : public QObject {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTest::keyClicks(QApplication::focusWidget(), "1.5");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QTest::mouseClick(window->Control(res::kBuscar), Qt::LeftButton);
+        QTest::mouseClick(window->Control(res::kSearch), Qt::LeftButton);
         QTest::mouseClick(window->Control(res::kPredictor), Qt::LeftButton);
-        for (int id : {res::kSpin, res::kIterations, res::kIterar}) {
+        for (int id : {res::kSpin, res::kIterations, res::kIterate}) {
             QVERIFY(window->Control(id));
             QVERIFY(window->Control(id)->isHidden());
         }
@@ -193,7 +193,7 @@ class WindowTest : public QObject {
 
     void aboutBoxIsTemplate100AndLeavesTheWindowAlone() {
         auto window = OpenWindow();
-        QTest::mouseClick(window->Control(res::kBuscar), Qt::LeftButton);
+        QTest::mouseClick(window->Control(res::kSearch), Qt::LeftButton);
         const ShownFrame before = Shown(*window);
         const double low = window->Dialog().m_eLow;
         const QImage icon32(QStringLiteral(":/icons/velquor-32.png"));
