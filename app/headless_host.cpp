@@ -82,11 +82,10 @@ void HeadlessSession::TypeEnergy(const std::string& text) {
 
 void HeadlessSession::Click(int id) {
     if (!platform_.IsEnabled(id)) return;
-    if (id == res::kSettings) {
-        dlg_.OnSettings();
-        return;
-    }
-    dlg_.OnCommand(id);  // the hidden controls cannot be reached
+    // A control the template hides cannot be reached.
+    for (const ControlTemplate& c : MainDialogTemplate().controls)
+        if (c.id == id && !c.visible) return;
+    dlg_.OnCommand(id);
 }
 
 void HeadlessSession::SelectPotential(int index) {

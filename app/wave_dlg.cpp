@@ -585,6 +585,12 @@ bool CWaveDlg::OnCommand(int id) {
         case res::kWebLink:
             OnWebLink();
             return true;
+        case res::kIterate:
+            OnIterate();
+            return true;
+        case res::kSettings:
+            OnSettings();
+            return true;
         case res::kEvolutionApply:
         case res::kEvolutionPlay:
         case res::kEvolutionReset:

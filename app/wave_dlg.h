@@ -58,9 +58,8 @@ class CWaveDlg {
     // "Ajustes...": the settings dialog of the chosen potential; applying
     // acts as choosing the potential does.
     void OnSettings();
-    // A push button's click, by its control ID, as the window hosts hand it
-    // over; the settings button and hidden controls are the host's business.
-    // false for an ID that is not one of these buttons.
+    // A push button's click, by its control ID: every host hands its
+    // buttons here. false for an ID that is not a push button's.
     bool OnCommand(int id);
 
     // The current potential as a solver needs it, and where its levels are

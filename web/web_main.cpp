@@ -87,13 +87,7 @@ class WebSession {
     void Start() { dlg_.OnInitDialog(); }
 
     // A click on a push button.
-    void Command(int id) {
-        if (id == res::kIterate) {
-            dlg_.OnIterate();
-            return;
-        }
-        dlg_.OnCommand(id);
-    }
+    void Command(int id) { dlg_.OnCommand(id); }
     void TabChanged() { dlg_.OnTabChange(); }
     void PotentialChanged() { dlg_.OnPotentialChange(); }
     void Timer(unsigned id) { dlg_.OnTimer(id); }
