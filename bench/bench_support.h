@@ -13,7 +13,7 @@ inline int SearchAllLevels(HeadlessSession& s) {
         s.Click(res::kPlay);
         s.RunTimer(100000);
     }
-    return s.Dialog().m_levelCount;
+    return s.Dialog().Search().Levels().size();
 }
 
 }  // namespace bench

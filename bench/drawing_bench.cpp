@@ -1,17 +1,19 @@
 // Frames: clearing one, and the redraw of each view as the window asks for it.
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <cstring>
 #include <vector>
 
 #include "bench_support.h"
+#include "level_views.h"
 
 namespace {
 
 // The floor for any redraw: writing every byte of the frame once.
 void BM_MemsetFrame(benchmark::State& state) {
     HeadlessSession session;
-    std::vector<std::uint8_t> bytes(session.Dialog().m_frame.ByteSize());
+    std::vector<std::uint8_t> bytes(session.Dialog().Frame().ByteSize());
     for (auto _ : state) {
         std::memset(bytes.data(), 0xFF, bytes.size());
         benchmark::DoNotOptimize(bytes.data());
@@ -23,21 +25,26 @@ BENCHMARK(BM_MemsetFrame)->Unit(benchmark::kMicrosecond);
 
 void BM_ClearFrame(benchmark::State& state) {
     HeadlessSession session;
-    CWaveDlg& d = session.Dialog();
+    const BufferImage& shown = session.Dialog().Frame();
+    BufferImage frame;
+    frame.Create(static_cast<std::uint16_t>(shown.Width()),
+                 static_cast<std::uint16_t>(shown.Height()), kRgb24);
+    const ViewFrame normal = StartViews(shown.Width(), shown.Height()).normal;
+    PlotCanvas canvas(&frame, normal.pixelsPerUnit, 0.0, normal.origin);
     const PixelRGB24 white(255, 255, 255);
     for (auto _ : state) {
-        d.m_canvasNormal->Clear(white);
-        benchmark::DoNotOptimize(d.m_frame.Data());
+        canvas.Clear(white);
+        benchmark::DoNotOptimize(frame.Data());
         benchmark::ClobberMemory();
     }
-    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(d.m_frame.ByteSize()));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(frame.ByteSize()));
 }
 BENCHMARK(BM_ClearFrame)->Unit(benchmark::kMicrosecond);
 
 void RedrawLoop(benchmark::State& state, HeadlessSession& session) {
     for (auto _ : state) {
         session.Dialog().Redraw();
-        benchmark::DoNotOptimize(session.Dialog().m_frame.Data());
+        benchmark::DoNotOptimize(session.Dialog().Frame().Data());
     }
 }
 
@@ -75,18 +82,25 @@ BENCHMARK(BM_RedrawZoomOscillatorLevels)->Unit(benchmark::kMicrosecond);
 // normalised again, as on the first redraw after the levels change.
 void BM_RedrawZoomNewLevels(benchmark::State& state) {
     HeadlessSession session(true);
-    const int levels = bench::SearchAllLevels(session);
-    CWaveDlg& d = session.Dialog();
-    d.SetDeferredDrawing(false);
-    session.SelectTab(1);
-    state.counters["levels"] = levels;
+    const int count = bench::SearchAllLevels(session);
+    const CWaveDlg& d = session.Dialog();
+    std::vector<SearchLevel> levels(d.Search().Levels().begin(), d.Search().Levels().end());
+    BufferImage frame;
+    frame.Create(static_cast<std::uint16_t>(d.Frame().Width()),
+                 static_cast<std::uint16_t>(d.Frame().Height()), kRgb24);
+    CurveStyles styles;
+    LevelViews views(frame, styles);
+    views.SetViews(StartViews(d.Frame().Width(), d.Frame().Height()));
+    views.SetPotential(&d.Potential(), true);
+    views.SetNormalisation(d.Views().Normaliser().Interval().y, HUGE_VAL);
+    state.counters["levels"] = count;
     double hair = 1e-13;
     for (auto _ : state) {
-        for (int i = 0; i < d.m_levelCount; ++i)
-            d.m_levels[i] += hair;
+        for (SearchLevel& level : levels)
+            level.energy += hair;
         hair = -hair;
-        d.Redraw();
-        benchmark::DoNotOptimize(d.m_frame.Data());
+        views.DrawZoom(d.Potential(), levels);
+        benchmark::DoNotOptimize(frame.Data());
     }
 }
 BENCHMARK(BM_RedrawZoomNewLevels)->Unit(benchmark::kMicrosecond);

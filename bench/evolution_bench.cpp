@@ -15,7 +15,7 @@ namespace {
 void BM_EvolutionFrame20Levels(benchmark::State& state) {
     HeadlessSession session;
     HeadlessPlatform& p = session.Platform();
-    session.Dialog().m_evolution->SetLevelSource([] {
+    session.Dialog().Evolution().SetLevelSource([] {
         const dynamics::Grid grid{model::kGridMin, model::kGridStep, model::kSamples};
         return dynamics::OscillatorLevels(1.0, -8.0, 20, grid);
     });
@@ -30,10 +30,10 @@ void BM_EvolutionFrame20Levels(benchmark::State& state) {
     p.SetControlText(res::kEvolutionPhases, "");
     session.Click(res::kEvolutionApply);
     state.counters["levels"] =
-        static_cast<double>(session.Dialog().m_evolution->Choice().states.size());
+        static_cast<double>(session.Dialog().Evolution().Choice().states.size());
     for (auto _ : state) {
         session.TickEvolution();
-        benchmark::DoNotOptimize(session.Dialog().m_frame.Data());
+        benchmark::DoNotOptimize(session.Dialog().Frame().Data());
     }
 }
 BENCHMARK(BM_EvolutionFrame20Levels)->Unit(benchmark::kMicrosecond);

@@ -26,7 +26,7 @@ void BM_Integrate(benchmark::State& state) {
     HeadlessSession session(true);
     session.SelectPotential(index);
     WaveFunction psi;
-    ConfigureGrid(psi, session.Dialog().m_potential);
+    ConfigureGrid(psi, &session.Dialog().Potential());
     state.SetLabel(kCases[index].name);
     std::uint8_t parity = 0;
     for (auto _ : state) {
@@ -40,9 +40,9 @@ BENCHMARK(BM_Integrate)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 void BM_Normalize(benchmark::State& state) {
     HeadlessSession session(true);
     WaveFunction psi;
-    ConfigureGrid(psi, session.Dialog().m_potential);
+    ConfigureGrid(psi, &session.Dialog().Potential());
     psi.Integrate(0, -7.29);
-    const Integrator& integrator = session.Dialog().m_integrator;
+    const Integrator& integrator = session.Dialog().Views().Normaliser();
     for (auto _ : state) {
         psi.SetScale(1.0);
         integrator.Normalize(psi);

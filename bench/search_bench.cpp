@@ -2,51 +2,54 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_support.h"
+#include "level_views.h"
 
 namespace {
 
-// The oscillator search just before the states a step can start from.
-struct Snapshot {
-    double eLow, eHigh;
-    std::uint8_t parity;
-    double lowSign;
-};
-
-Snapshot Take(const CWaveDlg& d) {
-    return {d.m_eLow, d.m_eHigh, CWaveDlg::s_parity, CWaveDlg::s_lowSign};
-}
-
-// range(0): the state (0 start, 1 bisect, 2 scan, 3 next level); range(1): 1
-// draws every step as the window does, 0 defers drawing as the command line does.
+// range(0): the phase a step starts from (0 start, 1 bisect, 2 scan, 3 next
+// level), on the oscillator's search as the dialog left it; range(1): 1 draws
+// the "Normal" view after every step as the window does, 0 does not, as the
+// command line does.
 void BM_SearchStep(benchmark::State& state) {
-    const auto searchState = static_cast<std::uint8_t>(state.range(0));
+    const auto phase = static_cast<LevelSearch::Phase>(state.range(0));
     const bool drawn = state.range(1) != 0;
-    HeadlessSession session(!drawn);
-    CWaveDlg& d = session.Dialog();
-    session.Click(res::kSearch);  // state 0 -> 2 on the oscillator
-    const Snapshot scan = Take(d);
-    while (d.m_searchState != 1)
+    HeadlessSession session(true);
+    const CWaveDlg& d = session.Dialog();
+    session.Click(res::kSearch);  // start -> scan on the oscillator
+    const LevelSearch::Bracket scan = d.Search().CurrentBracket();
+    while (d.Search().CurrentPhase() != LevelSearch::Phase::Bisect)
         session.Click(res::kSearch);
-    const Snapshot bisect = Take(d);
-    // Convergence on the ground state; state 3 then moves past it.
+    const LevelSearch::Bracket bisect = d.Search().CurrentBracket();
+    // Convergence on the ground state; the next phase then moves past it.
     session.Click(res::kPlay);
     session.RunTimer(1000);
-    const Snapshot next = Take(d);
-    const Snapshot& from = searchState == 1 ? bisect : searchState == 3 ? next : scan;
+    const LevelSearch::Bracket next = d.Search().CurrentBracket();
+    LevelSearch::Bracket from = phase == LevelSearch::Phase::Bisect      ? bisect
+                                : phase == LevelSearch::Phase::NextLevel ? next
+                                                                         : scan;
+    from.phase = phase;
+
+    LevelSearch search;
+    search.SetPotential(&d.Potential());
+    BufferImage frame;
+    frame.Create(static_cast<std::uint16_t>(d.Frame().Width()),
+                 static_cast<std::uint16_t>(d.Frame().Height()), kRgb24);
+    CurveStyles styles;
+    LevelViews views(frame, styles);
+    views.SetViews(StartViews(d.Frame().Width(), d.Frame().Height()));
+    const SearchRange range = d.CurrentSearchBounds();
     state.SetLabel(drawn ? "drawn" : "deferred");
     for (auto _ : state) {
-        d.m_searchState = searchState;
-        d.m_eLow = from.eLow;
-        d.m_eHigh = from.eHigh;
-        CWaveDlg::s_parity = from.parity;
-        CWaveDlg::s_lowSign = from.lowSign;
-        d.SearchStep();
-        benchmark::DoNotOptimize(d.m_eHigh);
+        search.SetBracket(from);
+        search.TakeStep(range);
+        if (drawn) views.DrawNormal(d.Potential(), search, true);
+        benchmark::DoNotOptimize(search.CurrentBracket().high);
+        benchmark::DoNotOptimize(frame.Data());
     }
 }
 BENCHMARK(BM_SearchStep)
     ->ArgsProduct({{0, 1, 2, 3}, {1, 0}})
-    ->ArgNames({"state", "drawn"})
+    ->ArgNames({"phase", "drawn"})
     ->Unit(benchmark::kMicrosecond);
 
 // Every level of one potential (0 Woods-Saxon, 1 oscillator, 2 well), found
@@ -72,7 +75,7 @@ BENCHMARK(BM_LevelSearch)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 void BM_SessionStart(benchmark::State& state) {
     for (auto _ : state) {
         HeadlessSession session(true);
-        benchmark::DoNotOptimize(session.Dialog().m_frame.Data());
+        benchmark::DoNotOptimize(session.Dialog().Frame().Data());
     }
 }
 BENCHMARK(BM_SessionStart)->Unit(benchmark::kMicrosecond);

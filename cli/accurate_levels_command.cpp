@@ -21,10 +21,8 @@ struct AccurateRun {
 AccurateRun Run(const PotentialRequest& request, bool both, std::optional<double> below) {
     HeadlessSession session(true);
     ChoosePotential(session, request);
-    std::vector<ShootingLevel> recorded;
-    if (both)
-        for (const FoundLevel& found : PlayForLevels(session))
-            recorded.push_back({found.parity, found.energy, found.ticks});
+    std::vector<SearchLevel> recorded;
+    if (both) recorded = PlayForLevels(session);
     return {request.potential, DialogLevelTable(session.Dialog(), recorded, below)};
 }
 

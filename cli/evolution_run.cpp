@@ -49,7 +49,7 @@ double ReadTime(const QCommandLineParser& parser, const QCommandLineOption& opti
 
 void ApplyEvolution(HeadlessSession& session, const EvolutionRequest& request, double t) {
     session.SelectTab(res::kEvolutionTab);
-    EvolutionView& view = *session.Dialog().m_evolution;
+    EvolutionView& view = session.Dialog().Evolution();
     const auto read =
         ReadEvolutionChoice(request.states, request.weights, request.phases, view.Levels().size());
     if (const auto* e = std::get_if<EvolutionChoiceError>(&read)) {

@@ -113,7 +113,7 @@ int RunEvolve(const QStringList& args) {
     HeadlessSession session(true);
     ChoosePotential(session, potential);
     ApplyEvolution(session, request, 0.0);
-    EvolutionView& view = *session.Dialog().m_evolution;
+    EvolutionView& view = session.Dialog().Evolution();
     const dynamics::Superposition* state = view.State();
     if (state == nullptr) throw std::runtime_error("the levels could not be superposed");
 

@@ -11,6 +11,7 @@
 #include "commands.h"
 #include "level_run.h"
 #include "potential_options.h"
+#include "recorded_levels.h"
 #include "text_output.h"
 
 namespace cli {
@@ -20,16 +21,18 @@ namespace {
 struct PotentialRun {
     const PotentialName* potential;
     double ceiling;
-    LevelTable levels;
+    RecordedLevels levels;
 };
 
 PotentialRun RunSearch(const PotentialRequest& request) {
     const PotentialName& potential = *request.potential;
     HeadlessSession session(true);  // nobody looks at the frames: draw none
     ChoosePotential(session, request);
-    std::vector<FoundLevel> found = PlayForLevels(session);
+    PlayForLevels(session);
     const CWaveDlg& dlg = session.Dialog();
-    return {&potential, dlg.m_eCeiling, {potential.name, std::move(found), ClosedFormLevels(dlg)}};
+    RecordedLevels levels = RecordedLevelsOf(dlg);
+    levels.name = potential.name;
+    return {&potential, dlg.Search().CurrentBracket().ceiling, std::move(levels)};
 }
 
 std::string Table(const std::vector<PotentialRun>& runs) {
@@ -37,25 +40,25 @@ std::string Table(const std::vector<PotentialRun>& runs) {
     for (const PotentialRun& run : runs) {
         if (!out.empty()) out += "\n";
         out += std::string(run.potential->caption) + " (" + run.potential->name +
-               "): " + std::to_string(run.levels.rows.size()) +
+               "): " + std::to_string(run.levels.levels.size()) +
                " levels below the scan's ceiling " + Exact(run.ceiling) + "\n";
         out += PadLeft("#", 3) + "  " + PadRight("parity", 8) + PadRight("energy", 24) +
                PadLeft("ticks", 5) + "  " + PadRight("exact", 24) + "difference\n";
-        for (const FoundLevel& level : run.levels.rows) {
-            const std::optional<ReferenceLevel> ref = run.levels.Reference(level);
+        for (const SearchLevel& level : run.levels.levels) {
+            const std::optional<ReferenceLevel> ref = run.levels.ClosedForm(level);
             out += PadLeft(std::to_string(level.index), 3) + "  " +
-                   PadRight(ParityName(level.parity), 8) + PadRight(Exact(level.energy), 24) +
+                   PadRight(ParityText(level.parity), 8) + PadRight(Exact(level.energy), 24) +
                    PadLeft(std::to_string(level.ticks), 5) + "  " +
                    PadRight(ref ? Exact(ref->energy) : "-", 24) +
                    (ref ? Brief(level.energy - ref->energy) : "-") + "\n";
         }
-        if (run.levels.references.empty()) out += "(no closed-form levels to compare with)\n";
+        if (run.levels.closedForms.empty()) out += "(no closed-form levels to compare with)\n";
     }
     return out;
 }
 
 std::string Csv(const std::vector<PotentialRun>& runs) {
-    std::vector<LevelTable> tables;
+    std::vector<RecordedLevels> tables;
     for (const PotentialRun& run : runs)
         tables.push_back(run.levels);
     return LevelsCsv(tables);
@@ -65,11 +68,11 @@ std::string Json(const std::vector<PotentialRun>& runs) {
     QJsonArray potentials;
     for (const PotentialRun& run : runs) {
         QJsonArray levels;
-        for (const FoundLevel& level : run.levels.rows) {
-            const std::optional<ReferenceLevel> ref = run.levels.Reference(level);
+        for (const SearchLevel& level : run.levels.levels) {
+            const std::optional<ReferenceLevel> ref = run.levels.ClosedForm(level);
             levels.append(QJsonObject{
                 {QStringLiteral("index"), level.index},
-                {QStringLiteral("parity"), QString::fromUtf8(ParityName(level.parity))},
+                {QStringLiteral("parity"), QString::fromUtf8(ParityText(level.parity))},
                 {QStringLiteral("energy"), level.energy},
                 {QStringLiteral("ticks"), level.ticks},
                 {QStringLiteral("exact"), ref ? QJsonValue(ref->energy) : QJsonValue()},

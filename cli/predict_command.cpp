@@ -119,18 +119,19 @@ int RunPredict(const QStringList& args) {
     Samples samples;
     if (parity == "even") {
         session.Click(res::kPredictor);
-        samples = OnGrid(dlg.m_lower);
+        samples = OnGrid(dlg.Search().Lower());
     } else {
         // The window only ever predicts even solutions; the odd one is shot by
         // a wave function of its own so that the dialog's stay as they are.
         dlg.UpdateData(true);
         WaveFunction odd;
-        odd.SetRange(dlg.m_work.XMin(), dlg.m_work.XMax());
-        odd.Resize(dlg.m_work.Count());
-        odd.SetPotential(dlg.m_work.Potential());
-        odd.SetMassFactor(dlg.m_work.MassFactor());
-        odd.SetGrowthLimit(dlg.m_work.GrowthLimit());
-        odd.Integrate(1, dlg.m_energy);
+        const WaveFunction& work = dlg.Search().Work();
+        odd.SetRange(work.XMin(), work.XMax());
+        odd.Resize(work.Count());
+        odd.SetPotential(work.Potential());
+        odd.SetMassFactor(work.MassFactor());
+        odd.SetGrowthLimit(work.GrowthLimit());
+        odd.Integrate(1, dlg.Energy());
         samples = OnGrid(odd);
     }
     // The box read what ParseEnergy accepted; a data-entry message here would
@@ -138,7 +139,7 @@ int RunPredict(const QStringList& args) {
     if (!session.Platform().messages.empty())
         throw std::logic_error("the energy box did not read \"" + energyText + "\"");
 
-    WriteOut(format == "json" ? Json(potential, parity.c_str(), dlg.m_energy, samples)
+    WriteOut(format == "json" ? Json(potential, parity.c_str(), dlg.Energy(), samples)
                               : Csv(samples));
     return kExitOk;
 }

@@ -6,7 +6,7 @@
 #include <system_error>
 
 #include "cli_options.h"
-#include "level_table.h"
+#include "recorded_levels.h"
 
 namespace cli {
 

@@ -28,6 +28,7 @@
 #include "frame_picture.h"
 #include "frame_view.h"
 #include "level_table_view.h"
+#include "recorded_levels.h"
 #include "resources.h"
 #include "settings_dialog.h"
 #include "up_down_control.h"
@@ -66,9 +67,9 @@ WaveWindow::WaveWindow(QWidget* parent) : QDialog(parent) {
     levelTable_ = new LevelTableView(this);
 
     dlg_.OnInitDialog();
-    frame_->setGeometry(ToQRect(dlg_.m_plotRect));
-    levelTable_->Place(dlg_.m_plotRect);
-    evolution_->Place(dlg_.m_plotRect);
+    frame_->setGeometry(ToQRect(dlg_.PlotRect()));
+    levelTable_->Place(dlg_.PlotRect());
+    evolution_->Place(dlg_.PlotRect());
     // The template's width was measured for a narrower font: let the list
     // grow to its longest item, so that every potential reads in full.
     if (auto* list = ControlAs<QComboBox>(res::kPotentialList))
@@ -100,26 +101,17 @@ void WaveWindow::CreateControls() {
 }
 
 void WaveWindow::ConnectControls() {
-    const std::pair<int, void (CWaveDlg::*)()> buttons[] = {
-        {res::kIterate, &CWaveDlg::OnIterate},     {res::kPredictor, &CWaveDlg::OnPredictor},
-        {res::kSearch, &CWaveDlg::SearchStep},   {res::kWebLink, &CWaveDlg::OnWebLink},
-        {res::kSettings, &CWaveDlg::OnSettings},
-    };
-    for (const auto& [id, handler] : buttons) {
-        if (auto* button = ControlAs<QPushButton>(id))
+    for (const ControlTemplate& control : MainDialogTemplate().controls) {
+        if (auto* button = ControlAs<QPushButton>(control.id))
             connect(button, &QPushButton::clicked, this,
-                    [this, handler = handler] { (dlg_.*handler)(); });
+                    [this, id = control.id] { dlg_.OnCommand(id); });
     }
-    // "Play" and the ticks go through the count of ticks a level takes.
-    if (auto* play = ControlAs<QPushButton>(res::kPlay))
-        connect(play, &QPushButton::clicked, this, [this] { levelTicks_.Play(dlg_); });
     if (auto* spin = ControlAs<UpDownControl>(res::kSpin))
         connect(spin, &UpDownControl::deltaPos, this,
                 [this](int delta) { dlg_.OnSpinDelta(delta); });
     if (auto* tab = ControlAs<QTabWidget>(res::kTab))
         connect(tab, &QTabWidget::currentChanged, this, [this] { dlg_.OnTabChange(); });
-    evolution_->Connect([this](int id) { dlg_.OnEvolutionCommand(id); },
-                        ControlAs<QTabWidget>(res::kTab));
+    evolution_->Connect([this](int id) { dlg_.OnCommand(id); }, ControlAs<QTabWidget>(res::kTab));
     // A choice in the list, by mouse or keys; never a change made by code.
     if (auto* list = ControlAs<QComboBox>(res::kPotentialList))
         connect(list, &QComboBox::activated, this, [this] { dlg_.OnPotentialChange(); });
@@ -193,7 +185,7 @@ void WaveWindow::CreateFileActions() {
 }
 
 QImage WaveWindow::FramePicture() const {
-    const BufferImage& frame = dlg_.m_frame;
+    const BufferImage& frame = dlg_.Frame();
     std::vector<std::uint8_t> bits(static_cast<std::size_t>(frame.Width()) * frame.Height() * 3);
     frame.CopyTo(bits.data());
     return picture::FrameImage(bits.data(), frame.Width(), frame.Height());
@@ -241,7 +233,7 @@ void WaveWindow::CopyPicture() {
 
 void WaveWindow::CopyLevels() {
     QGuiApplication::clipboard()->setText(
-        QString::fromStdString(LevelsCsv({levelTicks_.Table(dlg_)})));
+        QString::fromStdString(LevelsCsv({RecordedLevelsOf(dlg_)})));
 }
 
 // ---- DialogPlatform ----------------------------------------------------------
@@ -261,7 +253,7 @@ void WaveWindow::SetTimer(unsigned id, unsigned milliseconds) {
         timer = new QTimer(this);
         // The animation's frames come at the display's pace, not within 5 %.
         if (id == res::kEvolutionTimer) timer->setTimerType(Qt::PreciseTimer);
-        connect(timer, &QTimer::timeout, this, [this, id] { levelTicks_.Tick(dlg_, id); });
+        connect(timer, &QTimer::timeout, this, [this, id] { dlg_.OnTimer(id); });
     }
     timer->start(static_cast<int>(milliseconds));
 }

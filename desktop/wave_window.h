@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "dialog_platform.h"
-#include "level_table.h"
 #include "wave_dlg.h"
 
 class EvolutionPanel;
@@ -108,7 +107,6 @@ class WaveWindow : public QDialog, public DialogPlatform {
     std::vector<QAction*> fileActions_;  // save and copy, in the menu and by shortcut
     std::function<QString()> askSaveName_;
     QString saveFolder_;
-    LevelTicks levelTicks_;
     bool destroyed_ = false;
     CWaveDlg dlg_{*this};
 };

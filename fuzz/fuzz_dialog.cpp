@@ -16,8 +16,6 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);
     // The search's program-wide values start afresh with every session.
-    CWaveDlg::s_parity = 0;
-    CWaveDlg::s_lowSign = 1.0;
     HeadlessSession s(true);
     CWaveDlg& d = s.Dialog();
     // Budgets that keep one input well under a tenth of a second, sanitizers
@@ -75,10 +73,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 ++steps;
                 break;
         }
-        if (d.m_levelCount > CWaveDlg::kMaxLevels || d.m_searchState > 3) std::abort();
-        for (int i = 0; i < d.m_levelCount; ++i) {
-            if (!std::isfinite(d.m_levels[i])) std::abort();
-            if (i > 0 && !(d.m_levels[i] > d.m_levels[i - 1])) std::abort();
+        const std::span<const SearchLevel> levels = d.Search().Levels();
+        if (levels.size() > CWaveDlg::kMaxLevels) std::abort();
+        for (std::size_t i = 0; i < levels.size(); ++i) {
+            if (!std::isfinite(levels[i].energy)) std::abort();
+            if (i > 0 && !(levels[i].energy > levels[i - 1].energy)) std::abort();
         }
         if (s.Platform().timerRunning != d.TimerRunning()) std::abort();
     }

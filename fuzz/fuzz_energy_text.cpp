@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static HeadlessSession session(true);
     const std::string text(reinterpret_cast<const char*>(data), size);
     CWaveDlg& d = session.Dialog();
-    const double before = d.m_energy;
+    const double before = d.Energy();
     const std::size_t messages = session.Platform().messages.size();
 
     session.TypeEnergy(text);
@@ -24,14 +24,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::optional<double> read = ParseDecimal(text);
     if (read) {
         // The energy is the number read, and a finite one.
-        if (d.m_energy != *read && !(d.m_energy != d.m_energy && *read != *read)) std::abort();
+        if (d.Energy() != *read && !(d.Energy() != d.Energy() && *read != *read)) std::abort();
         if (session.Platform().messages.size() != messages) std::abort();
     } else {
         // Not a number: one message, and the energy stands.
-        if (d.m_energy != before && !(d.m_energy != d.m_energy && before != before)) std::abort();
+        if (d.Energy() != before && !(d.Energy() != d.Energy() && before != before)) std::abort();
         if (session.Platform().messages.size() != messages + 1) std::abort();
     }
-    if (d.m_searchState != 0 || d.m_showPrediction != 1) std::abort();
+    if (d.Search().CurrentPhase() != LevelSearch::Phase::Start || !d.Search().PredictionShown())
+        std::abort();
     session.Platform().messages.clear();
     return 0;
 }

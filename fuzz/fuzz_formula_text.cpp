@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const bool chosen = session.SelectPotential(std::string("Formula"));
     if (!chosen) std::abort();
     const std::string text(reinterpret_cast<const char*>(data), size);
-    const FormulaPotential& formula = session.Dialog().m_choice.Formula();
+    const FormulaPotential& formula = session.Dialog().Choice().Formula();
     const std::string before = formula.Text();
 
     const std::optional<std::string> check = FormulaPotential::Check(text);

@@ -102,7 +102,7 @@ class WebSession {
         const std::optional<FamilyId> family =
             PotentialChoice::FamilyOfData(platform_.SelectedListItemData());
         if (!family) return val::null();
-        settings_ = std::make_unique<SettingsEditor>(dlg_.m_choice, *family);
+        settings_ = std::make_unique<SettingsEditor>(dlg_.Choice(), *family);
         val fields = val::array();
         for (const SettingsEditor::Field& f : settings_->Fields()) {
             val field = val::object();
@@ -149,11 +149,12 @@ class WebSession {
     int FrameWidth() const { return platform_.FrameWidth(); }
     // Where the frame lies in the dialog's client area.
     val PlotRect() const {
+        const PixelRect& r = dlg_.PlotRect();
         val rect = val::object();
-        rect.set("left", dlg_.m_plotRect.left);
-        rect.set("top", dlg_.m_plotRect.top);
-        rect.set("right", dlg_.m_plotRect.right);
-        rect.set("bottom", dlg_.m_plotRect.bottom);
+        rect.set("left", r.left);
+        rect.set("top", r.top);
+        rect.set("right", r.right);
+        rect.set("bottom", r.bottom);
         return rect;
     }
     int FrameHeight() const { return platform_.FrameHeight(); }
@@ -163,22 +164,24 @@ class WebSession {
 
     // The search's state, for the page's tests to check after every event.
     val State() const {
+        const LevelSearch& search = dlg_.Search();
+        const LevelSearch::Bracket& bracket = search.CurrentBracket();
         val levels = val::array();
         val parities = val::array();
-        for (std::uint8_t i = 0; i < dlg_.m_levelCount; ++i) {
-            levels.call<void>("push", dlg_.m_levels[i]);
-            parities.call<void>("push", int{dlg_.m_levelParity[i]});
+        for (const SearchLevel& level : search.Levels()) {
+            levels.call<void>("push", level.energy);
+            parities.call<void>("push", int{level.parity});
         }
         val state = val::object();
-        state.set("levelCount", int{dlg_.m_levelCount});
+        state.set("levelCount", static_cast<int>(search.Levels().size()));
         state.set("levels", levels);
         state.set("parities", parities);
-        state.set("searchState", int{dlg_.m_searchState});
-        state.set("searching", int{dlg_.m_searching});
-        state.set("energy", dlg_.m_energy);
-        state.set("eLow", dlg_.m_eLow);
-        state.set("eHigh", dlg_.m_eHigh);
-        state.set("eCeiling", dlg_.m_eCeiling);
+        state.set("searchState", static_cast<int>(bracket.phase));
+        state.set("searching", search.Searching() ? 1 : 0);
+        state.set("energy", dlg_.Energy());
+        state.set("eLow", bracket.low);
+        state.set("eHigh", bracket.high);
+        state.set("eCeiling", bracket.ceiling);
         state.set("timerRunning", dlg_.TimerRunning());
         return state;
     }

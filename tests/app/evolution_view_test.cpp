@@ -20,14 +20,14 @@ struct EvolutionSession {
     int fetches = 0;
 
     EvolutionSession() {
-        s.Dialog().m_evolution->SetLevelSource([this] {
+        s.Dialog().Evolution().SetLevelSource([this] {
             ++fetches;
             const dynamics::Grid grid{model::kGridMin, model::kGridStep, model::kSamples};
             return dynamics::OscillatorLevels(1.0, -8.0, 9, grid);
         });
     }
     HeadlessPlatform& P() { return s.Platform(); }
-    EvolutionView& View() { return *s.Dialog().m_evolution; }
+    EvolutionView& View() { return s.Dialog().Evolution(); }
     std::string Text(int id) { return P().ControlText(id); }
     bool Animating() { return P().timers.contains(res::kEvolutionTimer); }
     void Enter() { s.SelectTab(res::kEvolutionTab); }

@@ -19,11 +19,11 @@ TEST(DialogLayout, PlotGroupAndFrame) {
     EXPECT_EQ(MainControlPixelRect(res::kPlotGroup), (PixelRect{15, 98, 645, 699}));
     HeadlessSession session;
     const CWaveDlg& dlg = session.Dialog();
-    EXPECT_EQ(dlg.m_plotRect, (PixelRect{19, 111, 643, 695}));
+    EXPECT_EQ(dlg.PlotRect(), (PixelRect{19, 111, 643, 695}));
     EXPECT_EQ(session.Platform().frameWidth, 624);
     EXPECT_EQ(session.Platform().frameHeight, 584);
-    EXPECT_EQ(dlg.m_frame.Width(), 624);
-    EXPECT_EQ(dlg.m_frame.Height(), 584);
+    EXPECT_EQ(dlg.Frame().Width(), 624);
+    EXPECT_EQ(dlg.Frame().Height(), 584);
 }
 
 namespace {
@@ -44,7 +44,7 @@ PixelRect PlotRectFor(PixelRect group) {
     SizedPlatform platform(group);
     CWaveDlg dlg(platform);
     dlg.CreateFrameBitmap();
-    return dlg.m_plotRect;
+    return dlg.PlotRect();
 }
 
 }  // namespace
@@ -62,11 +62,11 @@ TEST(DialogLayout, DegenerateGroupBoxGivesNoFrameAndNoCrash) {
     SizedPlatform platform({0, 0, 5, 5});
     CWaveDlg dlg(platform);
     dlg.OnInitDialog();
-    EXPECT_FALSE(dlg.m_frameBitmap);
-    EXPECT_EQ(dlg.m_frame.Data(), nullptr);
+    EXPECT_FALSE(dlg.HasFrameBitmap());
+    EXPECT_EQ(dlg.Frame().Data(), nullptr);
     dlg.OnPaint();
-    dlg.SearchStep();
-    dlg.OnPredictor();
+    dlg.OnCommand(res::kSearch);
+    dlg.OnCommand(res::kPredictor);
 }
 
 TEST(EnergyEntry, ReadsPlainDecimalNumbersOnly) {

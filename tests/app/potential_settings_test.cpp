@@ -26,8 +26,8 @@ Found PlayAll(HeadlessSession& s) {
         EXPECT_TRUE(s.RunTimer(100000));
         if (s.Dialog().LastTick() != CWaveDlg::Tick::Recorded) break;
         const CWaveDlg& d = s.Dialog();
-        found.energies.push_back(d.m_levels[d.m_levelCount - 1]);
-        found.parities.push_back(d.m_levelParity[d.m_levelCount - 1]);
+        found.energies.push_back(d.Search().Levels()[d.Search().Levels().size() - 1].energy);
+        found.parities.push_back(d.Search().Levels()[d.Search().Levels().size() - 1].parity);
     }
     return found;
 }
@@ -86,10 +86,10 @@ double GroundStateAtCentre(const CWaveDlg& d) {
     WaveFunction psi;
     psi.SetRange(-20.0, 20.0);
     psi.Resize(4001);
-    psi.SetPotential(d.m_potential);
-    psi.Integrate(d.m_levelParity[0], d.m_levels[0]);
-    TrimDivergentTail(psi, d.m_levels[0]);
-    d.m_integrator.Normalize(psi);
+    psi.SetPotential(&d.Potential());
+    psi.Integrate(d.Search().Levels()[0].parity, d.Search().Levels()[0].energy);
+    TrimDivergentTail(psi, d.Search().Levels()[0].energy);
+    d.Views().Normaliser().Normalize(psi);
     return std::fabs(psi.Value(0.0).x);
 }
 
@@ -121,13 +121,13 @@ TEST(Settings, DialogAppliesCancelsAndRefusesBadValues) {
     HeadlessSession s(true);
     Choose(s, FamilyId::Well);
     s.Click(res::kSearch);
-    const std::vector<double> before = s.Dialog().m_choice.Values(FamilyId::Well);
+    const std::vector<double> before = s.Dialog().Choice().Values(FamilyId::Well);
 
     // Escape.
     s.Click(res::kSettings);
     EXPECT_EQ(s.Platform().settingsDialogs, 1);
-    EXPECT_EQ(s.Dialog().m_choice.Values(FamilyId::Well), before);
-    EXPECT_EQ(s.Dialog().m_searchState, 2);  // the search goes on
+    EXPECT_EQ(s.Dialog().Choice().Values(FamilyId::Well), before);
+    EXPECT_EQ(static_cast<int>(s.Dialog().Search().CurrentPhase()), 2);  // the search goes on
 
     const std::pair<std::vector<std::string>, std::string> bad[] = {
         {{"-101", "1"}, "Enter a number between -100 and 0 for depth."},
@@ -138,26 +138,27 @@ TEST(Settings, DialogAppliesCancelsAndRefusesBadValues) {
     for (const auto& [texts, message] : bad) {
         EXPECT_EQ(s.ChangeSettings(texts), message);
         EXPECT_EQ(s.Platform().messages.back(), std::make_pair(res::kSettings, message));
-        EXPECT_EQ(s.Dialog().m_choice.Values(FamilyId::Well), before);
-        EXPECT_EQ(s.Dialog().m_searchState, 2);
+        EXPECT_EQ(s.Dialog().Choice().Values(FamilyId::Well), before);
+        EXPECT_EQ(static_cast<int>(s.Dialog().Search().CurrentPhase()), 2);
     }
 
     // The well of depth -10 and half-width 1.
     EXPECT_EQ(s.ChangeSettings({"-10", "1"}), std::nullopt);
     const CWaveDlg& d = s.Dialog();
-    EXPECT_EQ(d.m_well.Depth(), -10.0);
-    EXPECT_EQ(d.m_well.HalfWidth(), 1.0);
-    EXPECT_EQ(d.m_searchState, 0);
+    EXPECT_EQ(d.Choice().Values(FamilyId::Well)[0], -10.0);
+    EXPECT_EQ(d.Choice().Values(FamilyId::Well)[1], 1.0);
+    EXPECT_EQ(static_cast<int>(d.Search().CurrentPhase()), 0);
     EXPECT_TRUE(s.Platform().IsEnabled(res::kPlay));
     const Found found = PlayAll(s);
     EXPECT_EQ(found.energies.size(), 3u);
-    ExpectNear(found, PiecewiseLevels(d.m_well, 0), PiecewiseLevels(d.m_well, 1), 0.0);
+    const auto& well = dynamic_cast<const SquareWell&>(d.Potential());
+    ExpectNear(found, PiecewiseLevels(well, 0), PiecewiseLevels(well, 1), 0.0);
 
     // Settings stay with their family: back at the well after another choice.
     Choose(s, FamilyId::Wells);
     EXPECT_EQ(s.ChangeSettings({"2.5"}), "Enter a whole number between 1 and 8 for count.");
     Choose(s, FamilyId::Well);
-    EXPECT_EQ(d.m_well.Depth(), -10.0);
+    EXPECT_EQ(d.Choice().Values(FamilyId::Well)[0], -10.0);
 }
 
 TEST(Settings, NewFamiliesFindTheContinuousLevels) {
@@ -172,7 +173,7 @@ TEST(Settings, NewFamiliesFindTheContinuousLevels) {
         pt[n % 2].push_back(-(lambda - n) * (lambda - n) / 2.0);
     Found found = PlayAll(s);
     EXPECT_EQ(found.energies.size(), 4u);
-    ExpectNear(found, pt[0], pt[1], d.m_eCeiling);
+    ExpectNear(found, pt[0], pt[1], d.Search().CurrentBracket().ceiling);
     EXPECT_GT(GroundStateAtCentre(d), 0.3);
 
     // 2 |x| - 8: E = -8 + (F^2 / 2)^(1/3) times a zero of Ai' (even) or Ai (odd).
@@ -188,7 +189,7 @@ TEST(Settings, NewFamiliesFindTheContinuousLevels) {
     }
     found = PlayAll(s);
     EXPECT_GE(found.energies.size(), 10u);
-    ExpectNear(found, v[0], v[1], d.m_eCeiling);
+    ExpectNear(found, v[0], v[1], d.Search().CurrentBracket().ceiling);
     EXPECT_GT(GroundStateAtCentre(d), 0.3);
 
     // |x|^4 - 8 is steep enough to overflow a shot solution far out: the
@@ -199,7 +200,7 @@ TEST(Settings, NewFamiliesFindTheContinuousLevels) {
     found = PlayAll(s);
     ASSERT_GE(found.energies.size(), 4u);
     ExpectNear(found, {-8 + 0.667986, -8 + 4.696795, -8 + 10.244308},
-               {-8 + 2.393644, -8 + 7.335730}, d.m_eCeiling);
+               {-8 + 2.393644, -8 + 7.335730}, d.Search().CurrentBracket().ceiling);
 
     // Two wells and then five: the exact solutions piece by piece. A wall
     // falls on a grid point and counts as outside, so each well of width 1
@@ -208,10 +209,11 @@ TEST(Settings, NewFamiliesFindTheContinuousLevels) {
     for (const std::string count : {"2", "5"}) {
         Choose(s, FamilyId::Wells);
         ASSERT_EQ(s.ChangeSettings({count}), std::nullopt);
-        const Potential& wells = d.m_choice.Current();
+        const Potential& wells = d.Choice().Current();
         found = PlayAll(s);
         EXPECT_GE(found.energies.size(), count == "2" ? 2u : 5u);
-        ExpectNear(found, PiecewiseLevels(wells, 0), PiecewiseLevels(wells, 1), d.m_eCeiling, 0.1);
+        ExpectNear(found, PiecewiseLevels(wells, 0), PiecewiseLevels(wells, 1),
+                   d.Search().CurrentBracket().ceiling, 0.1);
     }
 }
 
@@ -242,8 +244,8 @@ TEST(Settings, FormulaThatIsNotEvenCannotBeSearched) {
         s.Click(id);
     }
     s.PressEnter();
-    EXPECT_EQ(s.Dialog().m_searchState, 0);
-    EXPECT_EQ(s.Dialog().m_showPrediction, 0);
+    EXPECT_EQ(static_cast<int>(s.Dialog().Search().CurrentPhase()), 0);
+    EXPECT_EQ(s.Dialog().Search().PredictionShown(), 0);
     EXPECT_EQ(s.Platform().ControlText(res::kPotentialNote), PotentialChoice::kNotEvenNote);
     EXPECT_FALSE(s.Dialog().CurrentPotentialInfo().even);
 
@@ -258,21 +260,22 @@ TEST(Settings, FormulaThatIsNotEvenCannotBeSearched) {
 TEST(Settings, SearchBoundsAndViewsForOtherPotentials) {
     HeadlessSession s(true);
     const CWaveDlg& d = s.Dialog();
-    const ViewFrames start = StartViews(d.m_plotRect.Width(), d.m_plotRect.Height());
+    const ViewFrames start = StartViews(d.PlotRect().Width(), d.PlotRect().Height());
     Choose(s, FamilyId::Wells);
     ASSERT_EQ(s.ChangeSettings({"2", "-9", "0.1", "0.5"}), std::nullopt);
     EXPECT_EQ(d.CurrentSearchBounds().bottom, -9.0);  // x = 0.3 lies between 0 and 1
-    EXPECT_EQ(d.m_canvasNormal->PixelsPerUnit(), start.normal.pixelsPerUnit);
+    EXPECT_EQ(d.Views().NormalCanvas()->PixelsPerUnit(), start.normal.pixelsPerUnit);
 
     Choose(s, FamilyId::PoschlTeller);
     ASSERT_EQ(s.ChangeSettings({"-60", "1"}), std::nullopt);
     const SearchRange bounds = d.CurrentSearchBounds();
     EXPECT_EQ(bounds.bottom, -60.0);
-    EXPECT_LT(d.m_canvasNormal->MinY(), -60.0);
-    EXPECT_NEAR(d.m_canvasNormal->MaxY(), ViewTop(start.normal, d.m_plotRect.Height()), 1e-12);
-    EXPECT_LT(d.m_canvasZoom->MinY(), -60.0);
-    EXPECT_GT(d.m_canvasZoom->MaxY(), bounds.ceiling);
-    EXPECT_LE(bounds.ceiling, d.m_canvasNormal->MaxY());
+    EXPECT_LT(d.Views().NormalCanvas()->MinY(), -60.0);
+    EXPECT_NEAR(d.Views().NormalCanvas()->MaxY(), ViewTop(start.normal, d.PlotRect().Height()),
+                1e-12);
+    EXPECT_LT(d.Views().ZoomCanvas()->MinY(), -60.0);
+    EXPECT_GT(d.Views().ZoomCanvas()->MaxY(), bounds.ceiling);
+    EXPECT_LE(bounds.ceiling, d.Views().NormalCanvas()->MaxY());
     const Found found = PlayAll(s);
     EXPECT_GE(found.energies.size(), 10u);
     EXPECT_GT(found.energies.front(), -60.0);
@@ -282,7 +285,7 @@ TEST(Settings, SearchBoundsAndViewsForOtherPotentials) {
 
     // Back at a default potential: the views of the start.
     Choose(s, FamilyId::WoodsSaxon);
-    EXPECT_EQ(d.m_canvasNormal->PixelsPerUnit(), 30.0);
-    EXPECT_EQ(d.m_canvasNormal->Origin().y, start.normal.origin.y);
-    EXPECT_EQ(d.m_canvasZoom->PixelsPerUnit(), 60.0);
+    EXPECT_EQ(d.Views().NormalCanvas()->PixelsPerUnit(), 30.0);
+    EXPECT_EQ(d.Views().NormalCanvas()->Origin().y, start.normal.origin.y);
+    EXPECT_EQ(d.Views().ZoomCanvas()->PixelsPerUnit(), 60.0);
 }

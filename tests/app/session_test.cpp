@@ -31,10 +31,11 @@ Levels PlayUntilTheScanEnds(HeadlessSession& s) {
         s.Click(res::kPlay);
         EXPECT_TRUE(s.RunTimer(5000));
         if (s.Dialog().LastTick() == CWaveDlg::Tick::Recorded) {
-            const CWaveDlg& d = s.Dialog();
-            found.energies.push_back(d.m_levels[d.m_levelCount - 1]);
-            found.parities.push_back(d.m_levelParity[d.m_levelCount - 1]);
+            const SearchLevel& level = s.Dialog().Search().Levels().back();
+            found.energies.push_back(level.energy);
+            found.parities.push_back(level.parity);
             found.ticks.push_back(s.Ticks() - before);
+            EXPECT_EQ(level.ticks, s.Ticks() - before);  // the dialog counts them too
         }
     }
     return found;
@@ -50,9 +51,9 @@ double NormalisedLevel(const CWaveDlg& d, int k, double x) {
     WaveFunction psi;
     psi.SetRange(-20.0, 20.0);
     psi.Resize(4001);
-    psi.SetPotential(d.m_potential);
-    psi.Integrate(d.m_levelParity[k], d.m_levels[k]);
-    d.m_integrator.Normalize(psi);
+    psi.SetPotential(&d.Potential());
+    psi.Integrate(d.Search().Levels()[k].parity, d.Search().Levels()[k].energy);
+    d.Views().Normaliser().Normalize(psi);
     return psi.Value(x).x;
 }
 
@@ -88,11 +89,11 @@ TEST(Session, PredictorDrawsTheEvenSolutionAtTheTypedEnergy) {
     s.TypeEnergy("2.5");
     s.PressEnter();
     const CWaveDlg& d = s.Dialog();
-    EXPECT_EQ(d.m_energy, 2.5);
-    EXPECT_EQ(d.m_searchState, 0);
-    EXPECT_EQ(d.m_showPrediction, 1);
-    EXPECT_EQ(d.m_lower.Value(0.0).x, 1.0);
-    EXPECT_EQ(d.m_lower.Value(-0.73), d.m_lower.Value(0.73));
+    EXPECT_EQ(d.Energy(), 2.5);
+    EXPECT_EQ(static_cast<int>(d.Search().CurrentPhase()), 0);
+    EXPECT_EQ(d.Search().PredictionShown(), 1);
+    EXPECT_EQ(d.Search().Lower().Value(0.0).x, 1.0);
+    EXPECT_EQ(d.Search().Lower().Value(-0.73), d.Search().Lower().Value(0.73));
 
     const FrameProbe f = Probe(s);
     EXPECT_TRUE(f.Has(kBlue));
@@ -113,45 +114,45 @@ TEST(Session, AWordInTheEnergyBoxKeepsThePreviousEnergy) {
     HeadlessPlatform& p = s.Platform();
     ASSERT_EQ(p.messages.size(), 1u);
     EXPECT_EQ(p.messages[0], (std::pair<int, std::string>{res::kEnergy, "Enter a number."}));
-    EXPECT_EQ(s.Dialog().m_energy, -6.5);
+    EXPECT_EQ(s.Dialog().Energy(), -6.5);
 
     WaveFunction expected;
     expected.SetRange(-20.0, 20.0);
     expected.Resize(4001);
-    expected.SetPotential(s.Dialog().m_potential);
+    expected.SetPotential(&s.Dialog().Potential());
     expected.Integrate(0, -6.5);
     for (double x : {0.5, 2.0, 4.5})
-        EXPECT_EQ(s.Dialog().m_lower.Value(x), expected.Value(x));
+        EXPECT_EQ(s.Dialog().Search().Lower().Value(x), expected.Value(x));
 }
 
 TEST(Session, TicksWaitWhileTheDataEntryMessageIsUp) {
     HeadlessSession s;
     s.Click(res::kPlay);
     ASSERT_TRUE(s.Tick());  // state 0 -> the search has begun
-    ASSERT_NE(s.Dialog().m_searchState, 0);
+    ASSERT_NE(static_cast<int>(s.Dialog().Search().CurrentPhase()), 0);
     std::vector<int> statesSeen;
     s.Platform().whileModal = [&] {
         s.Tick();
-        statesSeen.push_back(s.Dialog().m_searchState);
+        statesSeen.push_back(static_cast<int>(s.Dialog().Search().CurrentPhase()));
     };
     s.TypeEnergy("1e999");
     s.Click(res::kPredictor);
     // Inside the message the tick waited: the prediction's reset still stood.
     EXPECT_EQ(statesSeen, std::vector<int>{0});
     // Afterwards it ran, from the first phase: a new search.
-    EXPECT_NE(s.Dialog().m_searchState, 0);
-    EXPECT_EQ(s.Dialog().m_levelCount, 0);
+    EXPECT_NE(static_cast<int>(s.Dialog().Search().CurrentPhase()), 0);
+    EXPECT_EQ(s.Dialog().Search().Levels().size(), 0);
 }
 
 TEST(Session, FirstSearchStepShowsBothBracketsAndNoDensity) {
     HeadlessSession s;
     s.Click(res::kSearch);
     const CWaveDlg& d = s.Dialog();
-    EXPECT_EQ(d.m_searching, 1);
-    EXPECT_EQ(d.m_eLow, -8.0);
-    EXPECT_EQ(d.m_eHigh, -7.9);
-    EXPECT_DOUBLE_EQ(d.m_eCeiling, 146.0 / 30.0);
-    EXPECT_EQ(d.m_searchState, 2);
+    EXPECT_EQ(d.Search().Searching(), 1);
+    EXPECT_EQ(d.Search().CurrentBracket().low, -8.0);
+    EXPECT_EQ(d.Search().CurrentBracket().high, -7.9);
+    EXPECT_DOUBLE_EQ(d.Search().CurrentBracket().ceiling, 146.0 / 30.0);
+    EXPECT_EQ(static_cast<int>(d.Search().CurrentPhase()), 2);
     const FrameProbe f = Probe(s);
     EXPECT_TRUE(f.Has(kAzure));
     EXPECT_TRUE(f.Has(kViolet));
@@ -161,18 +162,20 @@ TEST(Session, FirstSearchStepShowsBothBracketsAndNoDensity) {
 
 TEST(Session, SearchStepBisectsAndShowsTheMidpoint) {
     HeadlessSession s;
-    while (s.Dialog().m_searchState != 1)
+    while (static_cast<int>(s.Dialog().Search().CurrentPhase()) != 1)
         s.Click(res::kSearch);
-    const double low = s.Dialog().m_eLow, high = s.Dialog().m_eHigh;
+    const double low = s.Dialog().Search().CurrentBracket().low,
+                 high = s.Dialog().Search().CurrentBracket().high;
     s.Click(res::kSearch);
     const double mid = (low + high) * 0.5;
-    EXPECT_EQ(s.Dialog().m_energy, mid);
-    EXPECT_TRUE(s.Dialog().m_eLow == mid || s.Dialog().m_eHigh == mid);
+    EXPECT_EQ(s.Dialog().Energy(), mid);
+    EXPECT_TRUE(s.Dialog().Search().CurrentBracket().low == mid ||
+                s.Dialog().Search().CurrentBracket().high == mid);
     EXPECT_EQ(s.Platform().ControlText(res::kEnergy), FormatDouble(mid));
     // "Buscar" never records: only a tick tests convergence.
     for (int i = 0; i < 60; ++i)
         s.Click(res::kSearch);
-    EXPECT_EQ(s.Dialog().m_levelCount, 0);
+    EXPECT_EQ(s.Dialog().Search().Levels().size(), 0);
 }
 
 TEST(Search, OscillatorYieldsNineAlternatingLevels) {
@@ -192,7 +195,7 @@ TEST(Search, OscillatorYieldsNineAlternatingLevels) {
     EXPECT_FALSE(s.Platform().timerRunning);
     EXPECT_FALSE(s.Platform().IsEnabled(res::kPlay));
     EXPECT_EQ(s.Dialog().LastTick(), CWaveDlg::Tick::ScanEnded);
-    EXPECT_EQ(s.Dialog().m_levelCount, 9);
+    EXPECT_EQ(s.Dialog().Search().Levels().size(), 9);
 }
 
 TEST(Search, WoodsSaxonYieldsFourLevels) {
@@ -200,8 +203,8 @@ TEST(Search, WoodsSaxonYieldsFourLevels) {
     s.SelectPotential("Woods-Saxon");
     const Levels found = PlayUntilTheScanEnds(s);
     ASSERT_EQ(found.energies.size(), 4u);
-    EXPECT_LT(s.Dialog().m_eCeiling, 0.0);
-    EXPECT_GT(s.Dialog().m_eCeiling, -1e-30);
+    EXPECT_LT(s.Dialog().Search().CurrentBracket().ceiling, 0.0);
+    EXPECT_GT(s.Dialog().Search().CurrentBracket().ceiling, -1e-30);
     for (std::size_t k = 0; k < 4; ++k) {
         EXPECT_EQ(found.parities[k], static_cast<int>(k % 2));
         EXPECT_GT(found.energies[k], -8.0);
@@ -214,7 +217,7 @@ TEST(Search, WellYieldsAllSixBoundStates) {
     s.SelectPotential("Pozo Finito");
     const Levels found = PlayUntilTheScanEnds(s);
     ASSERT_EQ(found.energies.size(), 6u);
-    EXPECT_EQ(s.Dialog().m_eCeiling, 0.0);
+    EXPECT_EQ(s.Dialog().Search().CurrentBracket().ceiling, 0.0);
     // The top level sits just below the rim, above the last full scan step.
     EXPECT_NEAR(found.energies[5], -0.0682, 5e-4);
     for (std::size_t k = 0; k < 6; ++k)
@@ -231,20 +234,20 @@ TEST(Search, PotentialChangeDuringAnimationStartsAfresh) {
     s.Click(res::kPlay);
     for (int i = 0; i < 5; ++i)
         s.Tick();
-    ASSERT_EQ(s.Dialog().m_levelCount, 1);
+    ASSERT_EQ(s.Dialog().Search().Levels().size(), 1);
     ASSERT_FALSE(s.Platform().IsEnabled(res::kPlay));
 
     s.SelectPotential("Pozo Finito");
-    EXPECT_EQ(s.Dialog().m_levelCount, 0);
-    EXPECT_EQ(s.Dialog().m_searchState, 0);
+    EXPECT_EQ(s.Dialog().Search().Levels().size(), 0);
+    EXPECT_EQ(static_cast<int>(s.Dialog().Search().CurrentPhase()), 0);
     EXPECT_TRUE(s.Platform().IsEnabled(res::kPlay));
     EXPECT_TRUE(s.Platform().timerRunning);  // the running timer is not stopped
     s.Tick();                                // the next tick begins a new search on the well
-    EXPECT_EQ(s.Dialog().m_eLow, -8.0);
-    EXPECT_EQ(s.Dialog().m_eCeiling, 0.0);
+    EXPECT_EQ(s.Dialog().Search().CurrentBracket().low, -8.0);
+    EXPECT_EQ(s.Dialog().Search().CurrentBracket().ceiling, 0.0);
     ASSERT_TRUE(s.RunTimer());
-    EXPECT_EQ(s.Dialog().m_levelCount, 1);
-    EXPECT_LT(s.Dialog().m_levels[0], -7.0);
+    EXPECT_EQ(s.Dialog().Search().Levels().size(), 1);
+    EXPECT_LT(s.Dialog().Search().Levels()[0].energy, -7.0);
 }
 
 TEST(Search, ZoomDrawsEachLevelOnItsOwnLineWithItsParity) {
@@ -255,7 +258,7 @@ TEST(Search, ZoomDrawsEachLevelOnItsOwnLineWithItsParity) {
     }
     s.SelectTab(1);
     const CWaveDlg& d = s.Dialog();
-    ASSERT_EQ(d.m_levelCount, 3);
+    ASSERT_EQ(d.Search().Levels().size(), 3);
     const FrameProbe f = Probe(s);
     EXPECT_TRUE(f.HasHue(Hue::Green));
     EXPECT_TRUE(f.HasHue(Hue::Red));
@@ -263,7 +266,7 @@ TEST(Search, ZoomDrawsEachLevelOnItsOwnLineWithItsParity) {
     // where the curves stand clear of it, and the real part at x = -0.5 and 0.5 where
     // the normalised solution of that parity puts it.
     for (int k = 1; k < 3; ++k) {
-        const double e = d.m_levels[k];
+        const double e = d.Search().Levels()[k].energy;
         EXPECT_TRUE(f.HueNear(312 + 30, ZoomRow(e), Hue::Black, 1)) << k;
         EXPECT_TRUE(f.HueNear(312 - 30, ZoomRow(e), Hue::Black, 1)) << k;
         const double left = NormalisedLevel(d, k, -0.5);
@@ -294,17 +297,17 @@ TEST(Search, ZoomWithoutLevelsShowsOnlyThePotential) {
 TEST(Search, LevelsKeepTheParityTheyWereFoundWith) {
     HeadlessSession s;
     // Bracket the ground state by hand, then "Play" skips it.
-    while (s.Dialog().m_searchState != 1)
+    while (static_cast<int>(s.Dialog().Search().CurrentPhase()) != 1)
         s.Click(res::kSearch);
     s.Click(res::kPlay);
     ASSERT_TRUE(s.RunTimer());
     const CWaveDlg& d = s.Dialog();
-    ASSERT_EQ(d.m_levelCount, 1);
-    EXPECT_EQ(d.m_levelParity[0], 1);
-    EXPECT_NEAR(d.m_levels[0], -8.0 + 1.5 * std::sqrt(2.0), 1e-3);
+    ASSERT_EQ(d.Search().Levels().size(), 1);
+    EXPECT_EQ(d.Search().Levels()[0].parity, 1);
+    EXPECT_NEAR(d.Search().Levels()[0].energy, -8.0 + 1.5 * std::sqrt(2.0), 1e-3);
     s.SelectTab(1);
     const FrameProbe f = Probe(s);
-    const double e = d.m_levels[0];
+    const double e = d.Search().Levels()[0].energy;
     const double right = NormalisedLevel(d, 0, 0.5);
     ASSERT_GT(right, 0.3);
     // Odd: below its line on the left, above on the right.
@@ -314,51 +317,86 @@ TEST(Search, LevelsKeepTheParityTheyWereFoundWith) {
 }
 
 TEST(Search, AFullTableRecordsNothingMore) {
+    // A shallow oscillator has 35 levels below its ceiling.
     HeadlessSession s;
-    s.Click(res::kPlay);
-    ASSERT_TRUE(s.RunTimer());
-    CWaveDlg& d = s.Dialog();
-    d.m_levelCount = CWaveDlg::kMaxLevels;
-    s.Click(res::kPlay);
-    ASSERT_TRUE(s.RunTimer());
+    ASSERT_EQ(s.ChangeSettings({"0.05"}), std::nullopt);
+    const CWaveDlg& d = s.Dialog();
+    for (std::size_t k = 0; k <= CWaveDlg::kMaxLevels; ++k) {
+        s.Click(res::kPlay);
+        ASSERT_TRUE(s.RunTimer());
+    }
     EXPECT_EQ(d.LastTick(), CWaveDlg::Tick::TableFull);
-    EXPECT_EQ(d.m_levelCount, CWaveDlg::kMaxLevels);
+    EXPECT_EQ(d.Search().Levels().size(), CWaveDlg::kMaxLevels);
     EXPECT_FALSE(s.Platform().IsEnabled(res::kPlay));
     s.SelectPotential("Woods-Saxon");
     EXPECT_TRUE(s.Platform().IsEnabled(res::kPlay));
-    EXPECT_EQ(d.m_levelCount, 0);
+    EXPECT_EQ(d.Search().Levels().size(), 0u);
+}
+
+// Each session's search is its own: two run tick by tick in turn find what
+// each finds alone.
+TEST(Search, InterleavedSessionsFindWhatEachFindsAlone) {
+    HeadlessSession oscillator;
+    HeadlessSession well;
+    well.SelectPotential("Pozo Finito");
+    const Levels oscillatorAlone = [] {
+        HeadlessSession s;
+        return PlayUntilTheScanEnds(s);
+    }();
+    const Levels wellAlone = [] {
+        HeadlessSession s;
+        s.SelectPotential("Pozo Finito");
+        return PlayUntilTheScanEnds(s);
+    }();
+    for (int presses = 0; presses < 40; ++presses) {
+        for (HeadlessSession* s : {&oscillator, &well})
+            if (s->Platform().IsEnabled(res::kPlay)) s->Click(res::kPlay);
+        for (bool ticked = true; ticked;) {
+            const bool first = oscillator.Tick();
+            ticked = well.Tick() || first;
+        }
+    }
+    const auto energies = [](const HeadlessSession& s) {
+        std::vector<double> e;
+        for (const SearchLevel& level : s.Dialog().Search().Levels())
+            e.push_back(level.energy);
+        return e;
+    };
+    EXPECT_EQ(energies(oscillator), oscillatorAlone.energies);
+    EXPECT_EQ(energies(well), wellAlone.energies);
+    EXPECT_EQ(energies(well).size(), 6u);
 }
 
 TEST(Search, PlayKeepsTheStateOutsideBisection) {
     HeadlessSession s;
     s.Click(res::kSearch);
-    ASSERT_EQ(s.Dialog().m_searchState, 2);
+    ASSERT_EQ(static_cast<int>(s.Dialog().Search().CurrentPhase()), 2);
     s.Click(res::kPlay);
-    EXPECT_EQ(s.Dialog().m_searchState, 2);
+    EXPECT_EQ(static_cast<int>(s.Dialog().Search().CurrentPhase()), 2);
     EXPECT_TRUE(s.Platform().timerRunning);
     EXPECT_EQ(s.Platform().timerInterval, 100u);
     EXPECT_FALSE(s.Platform().IsEnabled(res::kPlay));
     s.Click(res::kPlay);  // disabled: nothing happens
-    EXPECT_EQ(s.Dialog().m_searchState, 2);
+    EXPECT_EQ(static_cast<int>(s.Dialog().Search().CurrentPhase()), 2);
 }
 
 TEST(Commands, HiddenCountAndSpin) {
     HeadlessSession s;
     CWaveDlg& d = s.Dialog();
     EXPECT_EQ(d.OnSpinDelta(1), 0);  // 1 - 1 = 0 becomes 1
-    EXPECT_EQ(d.m_iterations, 1u);
+    EXPECT_EQ(d.Iterations(), 1u);
     d.OnSpinDelta(-5);
-    EXPECT_EQ(d.m_iterations, 6u);
+    EXPECT_EQ(d.Iterations(), 6u);
     EXPECT_EQ(s.Platform().ControlText(res::kIterations), "6");
     d.OnSpinDelta(7);  // unsigned arithmetic wraps
-    EXPECT_EQ(d.m_iterations, 4294967295u);
+    EXPECT_EQ(d.Iterations(), 4294967295u);
 
     // A count outside 1..100 stops the exchange before the energy.
     s.Platform().SetControlText(res::kIterations, "0");
     s.TypeEnergy("3");
     EXPECT_FALSE(d.UpdateData(true));
     EXPECT_EQ(s.Platform().messages.back().second, "Enter an integer between 1 and 100.");
-    EXPECT_EQ(d.m_energy, -1.0);
+    EXPECT_EQ(d.Energy(), -1.0);
 }
 
 TEST(Commands, WebLinkAndAboutBox) {
@@ -382,7 +420,7 @@ TEST(Commands, TicksGoOnWhileTheAboutBoxIsOpen) {
     };
     s.Dialog().OnSysCommand(16);
     EXPECT_EQ(ticked, 3);
-    EXPECT_NE(s.Dialog().m_searchState, 0);
+    EXPECT_NE(static_cast<int>(s.Dialog().Search().CurrentPhase()), 0);
 }
 
 // Drawing only when a paint comes must show exactly what drawing on every

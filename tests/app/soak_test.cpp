@@ -105,13 +105,6 @@ Event RandomEvent(HeadlessSession& s, std::mt19937& rng, bool patient) {
     return Event::WebLink;
 }
 
-// The search's program-wide values, as at start-up, so that no earlier test
-// leaks into this one.
-void FreshProgram() {
-    CWaveDlg::s_parity = 0;
-    CWaveDlg::s_lowSign = 1.0;
-}
-
 // What the user has been told by the buttons and the timer, kept from the
 // events alone and compared with the dialog after each one.
 struct Expectation {
@@ -120,7 +113,6 @@ struct Expectation {
 };
 
 TEST(Soak, TwentyThousandRandomEventsKeepEveryPromise) {
-    FreshProgram();
     HeadlessSession s(true);
     CWaveDlg& d = s.Dialog();
     HeadlessPlatform& p = s.Platform();
@@ -138,8 +130,8 @@ TEST(Soak, TwentyThousandRandomEventsKeepEveryPromise) {
     for (int event = 0; event < 20000; ++event) {
         const bool playWasEnabled = p.IsEnabled(res::kPlay);
         const bool timerWasRunning = p.timerRunning;
-        const std::uint8_t stateBefore = d.m_searchState;
-        const std::uint8_t countBefore = d.m_levelCount;
+        const std::uint8_t stateBefore = static_cast<int>(d.Search().CurrentPhase());
+        const std::uint8_t countBefore = d.Search().Levels().size();
         const int ticksBefore = s.Ticks();
         // Tempers change every few hundred events.
         if (event % 300 == 0) patient = rng() % 3 != 0;
@@ -155,7 +147,7 @@ TEST(Soak, TwentyThousandRandomEventsKeepEveryPromise) {
             expect.timerRunning = true;
         }
         if (what == Event::Buscar && (stateBefore == 2 || stateBefore == 3) &&
-            d.m_eHigh > d.m_eCeiling) {
+            d.Search().CurrentBracket().high > d.Search().CurrentBracket().ceiling) {
             expect.playEnabled = false;  // this step ran past the ceiling
             expect.timerRunning = false;
         }
@@ -170,13 +162,14 @@ TEST(Soak, TwentyThousandRandomEventsKeepEveryPromise) {
                     ++recorded;
                     break;
                 case CWaveDlg::Tick::ScanEnded:
-                    EXPECT_GT(d.m_eHigh, d.m_eCeiling);
+                    EXPECT_GT(d.Search().CurrentBracket().high,
+                              d.Search().CurrentBracket().ceiling);
                     expect.playEnabled = false;
                     expect.timerRunning = false;
                     ++scansEnded;
                     break;
                 case CWaveDlg::Tick::TableFull:
-                    EXPECT_EQ(d.m_levelCount, CWaveDlg::kMaxLevels);
+                    EXPECT_EQ(d.Search().Levels().size(), CWaveDlg::kMaxLevels);
                     expect.timerRunning = false;
                     break;
                 case CWaveDlg::Tick::None:
@@ -196,20 +189,22 @@ TEST(Soak, TwentyThousandRandomEventsKeepEveryPromise) {
 
         // The table of levels: never past its end, every entry a finite
         // energy above the one before, all found by this search.
-        ASSERT_LE(d.m_levelCount, CWaveDlg::kMaxLevels);
-        ASSERT_LE(d.m_searchState, 3);
-        for (std::uint8_t i = 0; i < d.m_levelCount; ++i) {
-            ASSERT_TRUE(std::isfinite(d.m_levels[i])) << int{i};
+        ASSERT_LE(d.Search().Levels().size(), CWaveDlg::kMaxLevels);
+        ASSERT_LE(static_cast<int>(d.Search().CurrentPhase()), 3);
+        for (std::uint8_t i = 0; i < d.Search().Levels().size(); ++i) {
+            ASSERT_TRUE(std::isfinite(d.Search().Levels()[i].energy)) << int{i};
             if (i > 0) {
-                ASSERT_GT(d.m_levels[i], d.m_levels[i - 1]) << int{i};
+                ASSERT_GT(d.Search().Levels()[i].energy, d.Search().Levels()[i - 1].energy)
+                    << int{i};
             }
-            ASSERT_LE(d.m_levelParity[i], 1);
+            ASSERT_LE(d.Search().Levels()[i].parity, 1);
         }
-        if (d.m_levelCount > countBefore) {
+        if (d.Search().Levels().size() > countBefore) {
             // One level at a time, the midpoint of the bracket that converged.
-            ASSERT_EQ(d.m_levelCount, countBefore + 1);
-            ASSERT_EQ(d.m_levels[countBefore], (d.m_eHigh + d.m_eLow) * 0.5);
-            ASSERT_EQ(d.m_searching, 0);
+            ASSERT_EQ(d.Search().Levels().size(), countBefore + 1);
+            ASSERT_EQ(d.Search().Levels()[countBefore].energy,
+                      (d.Search().CurrentBracket().high + d.Search().CurrentBracket().low) * 0.5);
+            ASSERT_EQ(d.Search().Searching(), 0);
         }
 
         if (event % 250 == 249) {
@@ -231,7 +226,6 @@ TEST(Soak, TwentyThousandRandomEventsKeepEveryPromise) {
 // whole program.
 TEST(Soak, DeferredDrawingShowsEveryFrameAsDrawnAtOnce) {
     auto frames = [](bool deferred) {
-        FreshProgram();
         HeadlessSession s(deferred);
         std::mt19937 rng(21);
         std::vector<std::size_t> shown;
@@ -246,8 +240,10 @@ TEST(Soak, DeferredDrawingShowsEveryFrameAsDrawnAtOnce) {
         // still show the level as it was recorded.
         s.Click(res::kPlay);
         s.RunTimer();
-        s.Dialog().m_searchState = 2;
-        s.Dialog().m_eHigh = s.Dialog().m_eCeiling;
+        LevelSearch::Bracket atCeiling = s.Dialog().Search().CurrentBracket();
+        atCeiling.phase = LevelSearch::Phase::Scan;
+        atCeiling.high = atCeiling.ceiling;
+        s.Dialog().SetSearchBracket(atCeiling);
         s.Click(res::kSearch);
         paint();
         // Every level of another potential unseen, and the last press.

@@ -5,10 +5,12 @@
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
 #include "headless_host.h"
+#include "level_views.h"
 #include "model.h"
 #include "resources.h"
 
@@ -27,91 +29,109 @@ void ExpectSameFunction(const SampledFunction& a, const SampledFunction& b) {
     }
 }
 
-// Redraws the zoom view, then draws the same picture here from scratch, every
-// level integrated and normalised afresh on a copy of m_level as it stood:
-// the frames must agree byte for byte, and so must m_level and the copy.
-void RedrawAndCheck(HeadlessSession& s) {
-    CWaveDlg& d = s.Dialog();
-    WaveFunction afresh;
-    ASSERT_TRUE(afresh.CopyFrom(d.m_level));
-    afresh.SetPotential(d.m_level.Potential());
-    afresh.SetMassFactor(d.m_level.MassFactor());
+// Draws the zoom view, then the same picture here from scratch, every level
+// integrated and normalised afresh on a copy of the view's level function as
+// it stood: the frames must agree byte for byte, and so must the functions.
+struct ZoomBench {
+    BufferImage frame;
+    CurveStyles styles;
+    LevelViews views{frame, styles};
+    PowerPotential oscillator;
+    SquareWell well;
+    std::vector<SearchLevel> levels;
 
-    d.Redraw();
-    const std::vector<std::uint8_t> shown = s.Paint();
-
-    Plotter& plot = *d.m_plotZoom;
-    plot.DrawAxes();
-    plot.PlotFunction(*d.m_potential, &d.m_profiles[2], 0.0);
-    const RealPartView re(&afresh);
-    const DensityView density(&afresh);
-    for (std::uint8_t i = 0; i < d.m_levelCount; ++i) {
-        afresh.Integrate(d.m_levelParity[i], d.m_levels[i]);
-        d.m_integrator.Normalize(afresh);
-        plot.PlotFunction(density, &d.m_profiles[1], d.m_levels[i]);
-        plot.PlotFunction(re, &d.m_profiles[0], d.m_levels[i]);
+    explicit ZoomBench(std::vector<SearchLevel> recorded) : levels(std::move(recorded)) {
+        frame.Create(624, 584, kRgb24);
+        views.SetViews(StartViews(624, 584));
+        oscillator.SetCoefficient(1.0);
+        oscillator.SetOffset(-8.0);
+        views.SetPotential(&oscillator, true);
+        views.SetNormalisation(5.0, HUGE_VAL);
     }
-    ASSERT_EQ(shown.size(), d.m_frame.ByteSize());
-    ASSERT_TRUE(std::equal(shown.begin(), shown.end(), d.m_frame.Data()));
-    ExpectSameFunction(afresh, d.m_level);
-}
+
+    void DrawAndCheck() {
+        WaveFunction& level = views.LevelFunction();
+        WaveFunction afresh;
+        ASSERT_TRUE(afresh.CopyFrom(level));
+        afresh.SetPotential(level.Potential());
+        afresh.SetMassFactor(level.MassFactor());
+        views.DrawZoom(oscillator, levels);
+        const std::vector<std::uint8_t> shown(frame.Data(), frame.Data() + frame.ByteSize());
+
+        const ViewFrame zoom = StartViews(624, 584).zoom;
+        PlotCanvas canvas(&frame, zoom.pixelsPerUnit, 0.0, zoom.origin);
+        Plotter plot(&canvas);
+        plot.SetGridStepX(zoom.gridStep);
+        plot.SetGridStepY(zoom.gridStep);
+        plot.Prepare();
+        plot.DrawAxes();
+        plot.PlotFunction(oscillator, styles.Profile(CurveStyles::kPotential), 0.0);
+        const RealPartView re(&afresh);
+        const DensityView density(&afresh);
+        for (const SearchLevel& l : levels) {
+            afresh.Integrate(l.parity, l.energy);
+            views.Normaliser().Normalize(afresh);
+            plot.PlotFunction(density, styles.Profile(CurveStyles::kDensity), l.energy);
+            plot.PlotFunction(re, styles.Profile(CurveStyles::kReal), l.energy);
+        }
+        ASSERT_TRUE(std::equal(shown.begin(), shown.end(), frame.Data()));
+        ExpectSameFunction(afresh, level);
+    }
+};
 
 TEST(ZoomLevels, CopiesBackExactlyWhatIntegratingAfreshGives) {
-    CWaveDlg::s_parity = 0;
-    CWaveDlg::s_lowSign = 1.0;
     HeadlessSession s;
     while (s.Platform().IsEnabled(res::kPlay)) {
         s.Click(res::kPlay);
         s.RunTimer();
     }
-    CWaveDlg& d = s.Dialog();
-    ASSERT_EQ(d.m_levelCount, 9);
-    s.SelectTab(1);
+    ASSERT_EQ(s.Dialog().Search().Levels().size(), 9u);
+    ZoomBench z({s.Dialog().Search().Levels().begin(), s.Dialog().Search().Levels().end()});
     // Computed, then copied: the same pictures, redraw after redraw.
     for (int k = 0; k < 3; ++k)
-        RedrawAndCheck(s);
+        z.DrawAndCheck();
 
     // Every input of the computation changed on its own, then changed back:
     // the levels must follow each time. (Redrawn twice after the undo, so
     // that the kept levels start from the same scale as the next change.)
     const auto once = [&](auto change, auto undo) {
         change();
-        RedrawAndCheck(s);
+        z.DrawAndCheck();
         undo();
-        RedrawAndCheck(s);
-        RedrawAndCheck(s);
+        z.DrawAndCheck();
+        z.DrawAndCheck();
     };
-    once([&] { d.m_oscillator.SetCoefficient(1.5); }, [&] { d.m_oscillator.SetCoefficient(1.0); });
-    once([&] { d.m_oscillator.SetOffset(-7.0); }, [&] { d.m_oscillator.SetOffset(-8.0); });
-    once([&] { d.m_level.SetMassFactor(0.75); }, [&] { d.m_level.SetMassFactor(1.0); });
+    WaveFunction& level = z.views.LevelFunction();
+    Integrator& integrator = z.views.Normaliser();
+    once([&] { z.oscillator.SetCoefficient(1.5); }, [&] { z.oscillator.SetCoefficient(1.0); });
+    once([&] { z.oscillator.SetOffset(-7.0); }, [&] { z.oscillator.SetOffset(-8.0); });
+    once([&] { level.SetMassFactor(0.75); }, [&] { level.SetMassFactor(1.0); });
     once(
         [&] {
-            d.m_integrator.SetInterval({-6.0, 6.0});
+            integrator.SetInterval({-6.0, 6.0});
         },
         [&] {
-            d.m_integrator.SetInterval({-5.0, 5.0});
+            integrator.SetInterval({-5.0, 5.0});
         });
-    once([&] { d.m_integrator.SetSteps(999); },
-         [&] { d.m_integrator.SetSteps(model::kNormalisationSteps); });
-    const double level3 = d.m_levels[3];
-    once([&] { d.m_levels[3] = level3 + 1e-3; }, [&] { d.m_levels[3] = level3; });
-    once([&] { d.m_levelParity[4] ^= 1; }, [&] { d.m_levelParity[4] ^= 1; });
-    once([&] { d.m_level.SetSample(0, {3.0, -1.0}); }, [&] { d.m_level.SetSample(0, {}); });
-    once([&] { d.m_level.SetScale(2.0); }, [] {});
-    once([&] { d.m_level.SetPotential(&d.m_well); },
-         [&] { d.m_level.SetPotential(&d.m_oscillator); });
-    once([&] { d.m_level.SetSample(4000, {0.5, 0.0}); }, [&] { d.m_level.SetSample(4000, {}); });
-    once([&] { d.m_level.SetRange(-20.0, 21.0); }, [&] { d.m_level.SetRange(-20.0, 20.0); });
-    once([&] { d.m_level.SetRange(-21.0, 20.0); }, [&] { d.m_level.SetRange(-20.0, 20.0); });
-    // A potential the dialog does not know is never copied.
+    once([&] { integrator.SetSteps(999); },
+         [&] { integrator.SetSteps(model::kNormalisationSteps); });
+    const double level3 = z.levels[3].energy;
+    once([&] { z.levels[3].energy = level3 + 1e-3; }, [&] { z.levels[3].energy = level3; });
+    once([&] { z.levels[4].parity ^= 1; }, [&] { z.levels[4].parity ^= 1; });
+    once([&] { level.SetSample(0, {3.0, -1.0}); }, [&] { level.SetSample(0, {}); });
+    once([&] { level.SetScale(2.0); }, [] {});
+    once([&] { level.SetPotential(&z.well); }, [&] { level.SetPotential(&z.oscillator); });
+    once([&] { level.SetSample(4000, {0.5, 0.0}); }, [&] { level.SetSample(4000, {}); });
+    once([&] { level.SetRange(-20.0, 21.0); }, [&] { level.SetRange(-20.0, 20.0); });
+    once([&] { level.SetRange(-21.0, 20.0); }, [&] { level.SetRange(-20.0, 20.0); });
+    // A potential the program does not know is never copied.
     struct Shifted : RealFunction {
         const RealFunction* base = nullptr;
         double Value(double x) const override { return base->Value(x) + 0.25; }
         double Derivative(double x) const override { return base->Derivative(x); }
     } shifted;
-    shifted.base = &d.m_oscillator;
-    once([&] { d.m_level.SetPotential(&shifted); },
-         [&] { d.m_level.SetPotential(&d.m_oscillator); });
+    shifted.base = &z.oscillator;
+    once([&] { level.SetPotential(&shifted); }, [&] { level.SetPotential(&z.oscillator); });
 }
 
 }  // namespace

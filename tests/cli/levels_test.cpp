@@ -47,9 +47,9 @@ std::vector<Level> SearchAtTheWindow(const std::string& caption) {
         EXPECT_TRUE(s.RunTimer());
         if (s.Dialog().LastTick() != CWaveDlg::Tick::Recorded) break;
         const CWaveDlg& d = s.Dialog();
-        const int k = d.m_levelCount - 1;
-        levels.push_back(
-            {k, d.m_levelParity[k] ? "odd" : "even", d.m_levels[k], s.Ticks() - before, "", ""});
+        const int k = d.Search().Levels().size() - 1;
+        levels.push_back({k, d.Search().Levels()[k].parity ? "odd" : "even",
+                          d.Search().Levels()[k].energy, s.Ticks() - before, "", ""});
     }
     return levels;
 }

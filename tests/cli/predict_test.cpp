@@ -49,12 +49,13 @@ TEST(Predict, EvenIsWhatPredictorDrawsAtEveryGridPoint) {
     HeadlessSession s;
     s.TypeEnergy("-7.29");
     s.Click(res::kPredictor);
-    const CWaveDlg& d = s.Dialog();
+    const RealPartView re(&s.Dialog().Search().Lower());
+    const DensityView density(&s.Dialog().Search().Lower());
     for (int i = 0; i < kPoints; ++i) {
         const double x = -20.0 + i * 0.01;  // from the index, never summed
         ASSERT_EQ(g.x[i], x) << i;
-        EXPECT_EQ(g.re[i], d.m_lowerRe.Value(x)) << i;
-        EXPECT_EQ(g.density[i], d.m_lowerDensity.Value(x)) << i;
+        EXPECT_EQ(g.re[i], re.Value(x)) << i;
+        EXPECT_EQ(g.density[i], density.Value(x)) << i;
         EXPECT_EQ(g.density[i], g.re[i] * g.re[i]) << i;  // a real solution
     }
     // Starts at 1 with zero slope, mirrored, and zero outside the grid's interior.

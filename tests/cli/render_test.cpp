@@ -24,8 +24,8 @@ struct Scene {
     std::function<void(HeadlessSession&)> act;  // the same at the window
 };
 
-void PlayLevels(HeadlessSession& s, int wanted) {
-    while (s.Dialog().m_levelCount < wanted && s.Platform().IsEnabled(res::kPlay)) {
+void PlayLevels(HeadlessSession& s, std::size_t wanted) {
+    while (s.Dialog().Search().Levels().size() < wanted && s.Platform().IsEnabled(res::kPlay)) {
         s.Click(res::kPlay);
         s.RunTimer();
     }

@@ -22,7 +22,7 @@ void ClickTab(WaveWindow& window, int index) {
 // The table's texts against the dialog's own rows for the same state.
 void CompareWithDialog(WaveWindow& window) {
     const CWaveDlg& dlg = window.Dialog();
-    const TextRows rows = LevelTexts(DialogLevelTable(dlg, RecordedLevels(dlg)));
+    const TextRows rows = LevelTexts(DialogLevelTable(dlg, dlg.Search().Levels()));
     QTableWidget* table = Table(window);
     QCOMPARE(table->rowCount(), static_cast<int>(rows.size()));
     QCOMPARE(table->columnCount(), static_cast<int>(LevelColumns().size()));
@@ -45,8 +45,8 @@ class LevelsTest : public QObject {
         ClickTab(*window, res::kLevelsTab);
         QVERIFY(table->isVisible());
         QCOMPARE(table->geometry(),
-                 QRect(window->Dialog().m_plotRect.left, window->Dialog().m_plotRect.top,
-                       window->Dialog().m_plotRect.Width(), window->Dialog().m_plotRect.Height()));
+                 QRect(window->Dialog().PlotRect().left, window->Dialog().PlotRect().top,
+                       window->Dialog().PlotRect().Width(), window->Dialog().PlotRect().Height()));
         CompareWithDialog(*window);
         QCOMPARE(table->rowCount(), 9);
         auto* list = ControlOf<QComboBox>(*window, res::kPotentialList);

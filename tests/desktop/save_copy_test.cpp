@@ -111,7 +111,7 @@ class SaveCopyTest : public QObject {
         const CWaveDlg& d = window->Dialog();
         for (std::uint8_t count = 1; count <= 2; ++count) {
             ClickButton(*window, res::kPlay);
-            QTRY_COMPARE_WITH_TIMEOUT(d.m_levelCount, count, 30000);
+            QTRY_COMPARE_WITH_TIMEOUT(d.Search().Levels().size(), count, 30000);
         }
         // Ctrl+C in the energy box copies its text, not the levels.
         auto* energy = ControlOf<QLineEdit>(*window, res::kEnergy);

@@ -96,9 +96,9 @@ class SessionTest : public QObject {
         QTest::keyClick(edit, Qt::Key_Return);
 
         const CWaveDlg& d = window->Dialog();
-        QCOMPARE(d.m_energy, 2.5);
-        QCOMPARE(d.m_showPrediction, std::uint8_t{1});
-        QCOMPARE(d.m_lower.Value(0.0).x, 1.0);
+        QCOMPARE(d.Energy(), 2.5);
+        QCOMPARE(d.Search().PredictionShown(), std::uint8_t{1});
+        QCOMPARE(d.Search().Lower().Value(0.0).x, 1.0);
         QCOMPARE(noMessage.Seen(), 0);
         const ShownFrame shown = Shown(*window);
         QVERIFY(shown.bits == FrameBytes(d));
@@ -136,7 +136,7 @@ class SessionTest : public QObject {
         // Focus and selection are back in the box, ready for retyping.
         QCOMPARE(QApplication::focusWidget(), edit);
         QCOMPARE(edit->selectedText(), QStringLiteral("energy"));
-        QCOMPARE(window->Dialog().m_energy, -6.5);
+        QCOMPARE(window->Dialog().Energy(), -6.5);
         // The prediction at the previous energy, pixel for pixel.
         QVERIFY(Shown(*window).bits == before.bits);
     }
@@ -145,13 +145,13 @@ class SessionTest : public QObject {
         auto window = OpenWindow();
         const CWaveDlg& d = window->Dialog();
         ClickButton(*window, res::kPlay);
-        QTRY_VERIFY(d.m_searchState != 0);
+        QTRY_VERIFY(static_cast<int>(d.Search().CurrentPhase()) != 0);
         TypeEnergy(*window, "x");
         std::vector<int> statesSeen;
         WhenShown answer(ActiveModal, [&](QWidget* box) {
             for (int i = 0; i < 6; ++i) {  // three ticks' worth
                 QTest::qWait(50);
-                statesSeen.push_back(d.m_searchState);
+                statesSeen.push_back(static_cast<int>(d.Search().CurrentPhase()));
             }
             box->close();
         });
@@ -160,7 +160,7 @@ class SessionTest : public QObject {
         // Inside the message the prediction's reset stood; the held tick ran
         // as soon as "Predictor" returned, starting a new search.
         QCOMPARE(statesSeen, std::vector<int>(6, 0));
-        QVERIFY(d.m_searchState != 0);
+        QVERIFY(static_cast<int>(d.Search().CurrentPhase()) != 0);
         QVERIFY(d.TimerRunning());
     }
 
@@ -168,8 +168,8 @@ class SessionTest : public QObject {
         auto window = OpenWindow();
         ClickButton(*window, res::kSearch);
         const CWaveDlg& d = window->Dialog();
-        QCOMPARE(d.m_searchState, std::uint8_t{2});
-        QCOMPARE(d.m_eLow, -8.0);
+        QCOMPARE(static_cast<int>(d.Search().CurrentPhase()), std::uint8_t{2});
+        QCOMPARE(d.Search().CurrentBracket().low, -8.0);
         const ShownFrame shown = Shown(*window);
         QVERIFY(shown.bits == FrameBytes(d));
         const FrameProbe f = shown.Probe();
@@ -188,13 +188,13 @@ class SessionTest : public QObject {
         QWidget* play = window->Control(res::kPlay);
         ClickButton(*window, res::kPlay);
         QVERIFY(!play->isEnabled());
-        QTRY_COMPARE_WITH_TIMEOUT(d.m_levelCount, std::uint8_t{1}, kLevelPatienceMs);
+        QTRY_COMPARE_WITH_TIMEOUT(d.Search().Levels().size(), std::uint8_t{1}, kLevelPatienceMs);
         QVERIFY(play->isEnabled());
         QVERIFY(!d.TimerRunning());
-        const double level = d.m_levels[0];
+        const double level = d.Search().Levels()[0].energy;
         QVERIFY(std::fabs(level - (-8.0 + std::sqrt(0.5))) < 0.03);
         QCOMPARE(ControlOf<QLineEdit>(*window, res::kEnergy)->text(),
-                 QString::fromStdString(FormatDouble(d.m_energy)));
+                 QString::fromStdString(FormatDouble(d.Energy())));
         const ShownFrame normal = Shown(*window);
         QVERIFY(normal.bits == FrameBytes(d));
         QVERIFY(normal.Probe().HasHue(Hue::Red));
@@ -202,7 +202,7 @@ class SessionTest : public QObject {
         QVERIFY(!normal.Probe().HasHue(Hue::Azure));
 
         ClickTab(*window, 1);
-        QCOMPARE(d.m_levelCount, std::uint8_t{1});
+        QCOMPARE(d.Search().Levels().size(), std::uint8_t{1});
         const ShownFrame zoom = Shown(*window);
         QVERIFY(zoom.bits == FrameBytes(d));
         const FrameProbe z = zoom.Probe();
@@ -221,8 +221,8 @@ class SessionTest : public QObject {
         ChoosePotential(*window, 2);
         QCOMPARE(ControlOf<QComboBox>(*window, res::kPotentialList)->currentText(),
                  QStringLiteral("Pozo Finito"));
-        QCOMPARE(d.m_potential, static_cast<const RealFunction*>(&d.m_well));
-        QCOMPARE(d.m_levelCount, std::uint8_t{0});
+        QCOMPARE(d.Choice().Family(), FamilyId::Well);
+        QCOMPARE(d.Search().Levels().size(), std::size_t{0});
         QVERIFY(play->isEnabled());
         QVERIFY(d.TimerRunning());
         const FrameProbe well = Shown(*window).Probe();
@@ -230,8 +230,8 @@ class SessionTest : public QObject {
         QVERIFY(!well.HasHue(Hue::Red));
         QVERIFY(!well.HasHue(Hue::Blue));
         // The next tick begins a search on the well.
-        QTRY_COMPARE(d.m_eCeiling, 0.0);
-        QCOMPARE(d.m_eLow, -8.0);
+        QTRY_COMPARE(d.Search().CurrentBracket().ceiling, 0.0);
+        QCOMPARE(d.Search().CurrentBracket().low, -8.0);
     }
 
     void keysChooseEveryPotential() {
@@ -240,20 +240,20 @@ class SessionTest : public QObject {
         list->setFocus();
         const CWaveDlg& d = window->Dialog();
         QTest::keyClick(list, Qt::Key_Up);
-        QCOMPARE(d.m_potential, static_cast<const RealFunction*>(&d.m_woodsSaxon));
+        QCOMPARE(d.Choice().Family(), FamilyId::WoodsSaxon);
         QTest::keyClick(list, Qt::Key_Down);
         QTest::keyClick(list, Qt::Key_Down);
-        QCOMPARE(d.m_potential, static_cast<const RealFunction*>(&d.m_well));
+        QCOMPARE(d.Choice().Family(), FamilyId::Well);
         QCOMPARE(list->currentText(), QStringLiteral("Pozo Finito"));
         QTest::keyClick(list, Qt::Key_Up);
-        QCOMPARE(d.m_potential, static_cast<const RealFunction*>(&d.m_oscillator));
+        QCOMPARE(d.Choice().Family(), FamilyId::Oscillator);
     }
 
     // The Evolucion band: shown with its tab, walked by Tab, applied by
     // Enter (not "Predictor"), its animation stopped when the tab is left.
     void evolucionBandByKeyboard() {
         auto window = OpenWindow();
-        const EvolutionView& view = *window->Dialog().m_evolution;
+        const EvolutionView& view = window->Dialog().Evolution();
         auto* states = ControlOf<QLineEdit>(*window, res::kEvolutionStates);
         QVERIFY(!states->isVisible());
         ClickTab(*window, res::kEvolutionTab);
@@ -274,7 +274,7 @@ class SessionTest : public QObject {
         QCOMPARE(view.Choice().states, (std::vector<std::size_t>{0, 2}));
         QCOMPARE(ControlOf<QLabel>(*window, res::kEvolutionEnergy)->text(),
                  QStringLiteral("<E> = -5.878680"));
-        QCOMPARE(window->Dialog().m_showPrediction, std::uint8_t{0});
+        QCOMPARE(window->Dialog().Search().PredictionShown(), std::uint8_t{0});
 
         ClickTab(*window, 0);
         QVERIFY(!states->isVisible());
@@ -302,14 +302,14 @@ class SessionTest : public QObject {
             QVERIFY(!window->isVisible());
             QCOMPARE(window->result(), int(QDialog::Rejected));
             QVERIFY(!window->Dialog().TimerRunning());
-            QVERIFY(!window->Dialog().m_canvasNormal);
-            QVERIFY(!window->Dialog().m_canvasZoom);
+            QVERIFY(!window->Dialog().Views().NormalCanvas());
+            QVERIFY(!window->Dialog().Views().ZoomCanvas());
         }
         {
             auto window = OpenWindow();
             QVERIFY(window->close());
             QVERIFY(!window->isVisible());
-            QVERIFY(!window->Dialog().m_canvasNormal);
+            QVERIFY(!window->Dialog().Views().NormalCanvas());
         }
     }
 };

@@ -48,7 +48,7 @@ class SettingsTest : public QObject {
         auto window = OpenWindow();
         ChooseByKeys(*window, 3);  // Poschl-Teller
         CWaveDlg& dlg = window->Dialog();
-        QCOMPARE(dlg.m_choice.Family(), FamilyId::PoschlTeller);
+        QCOMPARE(dlg.Choice().Family(), FamilyId::PoschlTeller);
 
         QStringList messages;
         WhenShown answer([] { return qobject_cast<QMessageBox*>(ActiveModal()); },
@@ -62,7 +62,7 @@ class SettingsTest : public QObject {
             Retype(settings->Field(0), QStringLiteral("-120"));
             QTest::keyClick(settings->Field(0), Qt::Key_Return);
             // Still open, nothing changed; then a good value.
-            step = settings->isVisible() && dlg.m_choice.Values(FamilyId::PoschlTeller)[0] == -8.0;
+            step = settings->isVisible() && dlg.Choice().Values(FamilyId::PoschlTeller)[0] == -8.0;
             Retype(settings->Field(0), QStringLiteral("-12"));
             QTest::keyClick(settings->Field(0), Qt::Key_Return);
         });
@@ -72,8 +72,8 @@ class SettingsTest : public QObject {
         QCOMPARE(step, 1);
         QCOMPARE(messages,
                  QStringList{QStringLiteral("Enter a number between -100 and 0 for depth.")});
-        QCOMPARE(dlg.m_choice.Values(FamilyId::PoschlTeller)[0], -12.0);
-        QCOMPARE(dlg.m_potential->Value(0.0), -12.0);
+        QCOMPARE(dlg.Choice().Values(FamilyId::PoschlTeller)[0], -12.0);
+        QCOMPARE(dlg.Potential().Value(0.0), -12.0);
         QVERIFY(ControlOf<QPushButton>(*window, res::kPlay)->isEnabled());
     }
 
@@ -93,7 +93,7 @@ class SettingsTest : public QObject {
         }
         QCOMPARE(SettingsDialog::RecentFormulas().mid(0, 2),
                  (QStringList{QStringLiteral("x^3"), QStringLiteral("x^4/10 - 8")}));
-        QCOMPARE(dlg.m_choice.Formula().Text(), std::string("x^3"));
+        QCOMPARE(dlg.Choice().Formula().Text(), std::string("x^3"));
         QVERIFY(!ControlOf<QPushButton>(*window, res::kSearch)->isEnabled());
         QCOMPARE(qobject_cast<QLabel*>(window->Control(res::kPotentialNote))->text(),
                  QString::fromUtf8(PotentialChoice::kNotEvenNote));
@@ -106,7 +106,7 @@ class SettingsTest : public QObject {
         button->setFocus();
         QTest::keyClick(button, Qt::Key_Space);
         QCOMPARE(cancel.Seen(), 1);
-        QCOMPARE(dlg.m_choice.Formula().Text(), std::string("x^3"));
+        QCOMPARE(dlg.Choice().Formula().Text(), std::string("x^3"));
     }
 
   private:

@@ -35,7 +35,7 @@ struct ShownFrame {
 
 inline ShownFrame Shown(WaveWindow& window) {
     const QImage grab = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const PixelRect r = window.Dialog().m_plotRect;
+    const PixelRect r = window.Dialog().PlotRect();
     ShownFrame shown{r.Width(), r.Height(), {}};
     shown.bits.reserve(static_cast<std::size_t>(shown.width) * shown.height * 3);
     for (int row = 0; row < shown.height; ++row) {
@@ -51,9 +51,9 @@ inline ShownFrame Shown(WaveWindow& window) {
 
 // The dialog's own frame, as it would copy it to the screen.
 inline std::vector<std::uint8_t> FrameBytes(const CWaveDlg& dlg) {
-    std::vector<std::uint8_t> bits(static_cast<std::size_t>(dlg.m_frame.Width()) *
-                                   dlg.m_frame.Height() * 3);
-    dlg.m_frame.CopyTo(bits.data());
+    std::vector<std::uint8_t> bits(static_cast<std::size_t>(dlg.Frame().Width()) *
+                                   dlg.Frame().Height() * 3);
+    dlg.Frame().CopyTo(bits.data());
     return bits;
 }
 

@@ -153,8 +153,8 @@ class WindowTest : public QObject {
             QVERIFY(window->Control(id)->isHidden());
         }
         QCOMPARE(window->ControlText(res::kIterations), std::string("1"));
-        QCOMPARE(window->Dialog().m_iterations, 1u);
-        QCOMPARE(window->Dialog().m_energy, 1.5);
+        QCOMPARE(window->Dialog().Iterations(), 1u);
+        QCOMPARE(window->Dialog().Energy(), 1.5);
     }
 
     void everyControlIsFoundUnderThePointer() {
@@ -195,7 +195,7 @@ class WindowTest : public QObject {
         auto window = OpenWindow();
         QTest::mouseClick(window->Control(res::kSearch), Qt::LeftButton);
         const ShownFrame before = Shown(*window);
-        const double low = window->Dialog().m_eLow;
+        const double low = window->Dialog().Search().CurrentBracket().low;
         const QImage icon32(QStringLiteral(":/icons/velquor-32.png"));
 
         // Escape, the OK button and the close box each close it.
@@ -234,7 +234,7 @@ class WindowTest : public QObject {
             QCOMPARE(shownIcon.convertToFormat(QImage::Format_ARGB32),
                      icon32.convertToFormat(QImage::Format_ARGB32));
             QVERIFY(window->isVisible());
-            QCOMPARE(window->Dialog().m_eLow, low);
+            QCOMPARE(window->Dialog().Search().CurrentBracket().low, low);
             QVERIFY(Shown(*window).bits == before.bits);
         }
     }
@@ -243,12 +243,12 @@ class WindowTest : public QObject {
         auto window = OpenWindow();
         const CWaveDlg& d = window->Dialog();
         QTest::mouseClick(window->Control(res::kPlay), Qt::LeftButton);
-        QTRY_VERIFY(d.m_searchState != 0);
+        QTRY_VERIFY(static_cast<int>(d.Search().CurrentPhase()) != 0);
         double highAtOpen = 0.0;
         bool moved = false;
         WithAboutBox(*window, [&](CAboutDlg* about) {
-            highAtOpen = d.m_eHigh;
-            QTRY_VERIFY(d.m_eHigh != highAtOpen);
+            highAtOpen = d.Search().CurrentBracket().high;
+            QTRY_VERIFY(d.Search().CurrentBracket().high != highAtOpen);
             moved = true;
             about->accept();
         });

@@ -14,11 +14,6 @@ std::string Number(const char* format, double value) {
     return text;
 }
 
-const char* ParityText(const std::optional<spectrum::Parity>& parity) {
-    if (!parity) return "-";
-    return *parity == spectrum::Parity::Even ? "par" : "impar";
-}
-
 }  // namespace
 
 std::vector<std::string> LevelColumns() {
@@ -35,28 +30,21 @@ TextRows LevelTexts(const AccurateLevelTable& table) {
             row.shooting ? Number("%+.2e", row.shooting->energy - l.energy) : "-";
         std::string estimate = Number("%.1e", l.errorEstimate);
         if (!l.converged) estimate += " (!)";
-        rows.push_back({std::to_string(l.index), ParityText(l.parity), std::to_string(l.nodes),
-                        shooting, Number("%.13f", l.energy), difference, estimate,
-                        row.exact ? Number("%.13f", *row.exact) : "-"});
+        rows.push_back({std::to_string(l.index), ParityText(l.parity, ParityWords::Caption),
+                        std::to_string(l.nodes), shooting, Number("%.13f", l.energy), difference,
+                        estimate, row.exact ? Number("%.13f", *row.exact) : "-"});
     }
     if (rows.empty())
         rows.push_back({"Ningun nivel por debajo de E = " + Number("%.6g", table.ceiling)});
     return rows;
 }
 
-std::vector<ShootingLevel> RecordedLevels(const CWaveDlg& dlg) {
-    std::vector<ShootingLevel> recorded;
-    for (int i = 0; i < dlg.m_levelCount; ++i)
-        recorded.push_back({dlg.m_levelParity[i], dlg.m_levels[i], 0});
-    return recorded;
-}
-
-AccurateLevelTable DialogLevelTable(const CWaveDlg& dlg, const std::vector<ShootingLevel>& recorded,
+AccurateLevelTable DialogLevelTable(const CWaveDlg& dlg, std::span<const SearchLevel> recorded,
                                     std::optional<double> below) {
     const double ceiling = below.value_or(dlg.CurrentSearchBounds().ceiling);
-    const FamilyId family = dlg.m_choice.Family();
+    const FamilyId family = dlg.Choice().Family();
     return AccurateLevels(dlg.CurrentPotentialInfo(), ceiling,
-                          ClosedForms(family, dlg.m_choice.Values(family), ceiling), recorded);
+                          ClosedForms(family, dlg.Choice().Values(family), ceiling), recorded);
 }
 
 LevelsTab::LevelsTab(DialogPlatform& platform, Source source)

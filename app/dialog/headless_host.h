@@ -85,6 +85,7 @@ class HeadlessSession {
     explicit HeadlessSession(bool deferredDrawing = false);
 
     CWaveDlg& Dialog() { return dlg_; }
+    const CWaveDlg& Dialog() const { return dlg_; }
     HeadlessPlatform& Platform() { return platform_; }
 
     void TypeEnergy(const std::string& text);

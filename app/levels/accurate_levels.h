@@ -8,21 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "level_search.h"
 #include "potential_family.h"
 #include "reference_levels.h"
 #include "spectrum.h"
 
-// A level the shooting search recorded.
-struct ShootingLevel {
-    std::uint8_t parity;  // 0 even, 1 odd
-    double energy;
-    int ticks;
-};
-
 struct AccurateLevelRow {
-    spectrum::Level level;                  // index, nodes, parity, energy, estimate
-    std::optional<ShootingLevel> shooting;  // the recorded level, where one was found
-    std::optional<double> exact;            // the closed form, where there is one
+    spectrum::Level level;                // index, nodes, parity, energy, estimate
+    std::optional<SearchLevel> shooting;  // the recorded level, where one was found
+    std::optional<double> exact;          // the closed form, where there is one
 };
 
 struct AccurateLevelTable {
@@ -42,7 +36,12 @@ std::vector<ReferenceLevel> ClosedForms(FamilyId family, std::span<const double>
 // one row at most) and its closed form.
 AccurateLevelTable AccurateLevels(const PotentialInfo& potential, double ceiling,
                                   const std::vector<ReferenceLevel>& exact,
-                                  const std::vector<ShootingLevel>& recorded);
+                                  std::span<const SearchLevel> recorded);
 
-// "even", "odd", or an empty string where V is not even.
-const char* ParityText(const std::optional<spectrum::Parity>& parity);
+// The words a parity is written with: "even" and "odd" (empty where V is
+// not even) in data, "par" and "impar" ("-") in the window's captions.
+enum class ParityWords { Data, Caption };
+const char* ParityText(const std::optional<spectrum::Parity>& parity,
+                       ParityWords words = ParityWords::Data);
+// The parity of the starting values a search level was shot with.
+const char* ParityText(std::uint8_t searchParity, ParityWords words = ParityWords::Data);

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -21,11 +22,9 @@ using TextRows = std::vector<std::vector<std::string>>;
 std::vector<std::string> LevelColumns();
 TextRows LevelTexts(const AccurateLevelTable& table);
 
-// The levels the dialog's search has recorded (no ticks), and the dialog's
-// potential's accurate levels below the search's ceiling beside them.
-std::vector<ShootingLevel> RecordedLevels(const CWaveDlg& dlg);
-// Below `ceiling` instead of the search's ceiling, if given.
-AccurateLevelTable DialogLevelTable(const CWaveDlg& dlg, const std::vector<ShootingLevel>& recorded,
+// The dialog's potential's accurate levels below the search's ceiling (or
+// below `ceiling`, if given), with the recorded levels beside them.
+AccurateLevelTable DialogLevelTable(const CWaveDlg& dlg, std::span<const SearchLevel> recorded,
                                     std::optional<double> ceiling = std::nullopt);
 
 class LevelsTab {

@@ -44,9 +44,8 @@ std::uint8_t ParityBit(const spectrum::Level& level) {
 }
 
 // Each recorded level to the row of its parity with the nearest energy.
-void MatchRecorded(const std::vector<ShootingLevel>& recorded,
-                   std::vector<AccurateLevelRow>& rows) {
-    for (const ShootingLevel& found : recorded) {
+void MatchRecorded(std::span<const SearchLevel> recorded, std::vector<AccurateLevelRow>& rows) {
+    for (const SearchLevel& found : recorded) {
         AccurateLevelRow* best = nullptr;
         for (AccurateLevelRow& row : rows) {
             if (row.level.parity && ParityBit(row.level) != found.parity) continue;
@@ -64,7 +63,7 @@ void MatchRecorded(const std::vector<ShootingLevel>& recorded,
 
 AccurateLevelTable AccurateLevels(const PotentialInfo& potential, double ceiling,
                                   const std::vector<ReferenceLevel>& exact,
-                                  const std::vector<ShootingLevel>& recorded) {
+                                  std::span<const SearchLevel> recorded) {
     AccurateLevelTable table;
     table.ceiling = ceiling;
     if (potential.v == nullptr) return table;
@@ -81,7 +80,13 @@ AccurateLevelTable AccurateLevels(const PotentialInfo& potential, double ceiling
     return table;
 }
 
-const char* ParityText(const std::optional<spectrum::Parity>& parity) {
-    if (!parity) return "";
-    return *parity == spectrum::Parity::Even ? "even" : "odd";
+const char* ParityText(const std::optional<spectrum::Parity>& parity, ParityWords words) {
+    const bool data = words == ParityWords::Data;
+    if (!parity) return data ? "" : "-";
+    if (*parity == spectrum::Parity::Even) return data ? "even" : "par";
+    return data ? "odd" : "impar";
+}
+
+const char* ParityText(std::uint8_t searchParity, ParityWords words) {
+    return ParityText(searchParity == 0 ? spectrum::Parity::Even : spectrum::Parity::Odd, words);
 }

@@ -1,0 +1,156 @@
+#include "level_search.h"
+
+#include <cmath>
+
+#include "model.h"
+
+namespace {
+
+// Up the energy in steps of kScanStep until the solutions at the bracket's
+// ends differ in sign at kSignProbe; a level has converged when both are
+// below kDecayThreshold at kDecayProbe or the bracket is narrower than
+// kBracketTolerance.
+constexpr double kScanStep = 0.1;
+constexpr double kSignProbe = 15.0;
+constexpr double kDecayProbe = 9.0;
+constexpr double kDecayThreshold = 0.01;
+constexpr double kBracketTolerance = 1e-9;
+
+double Re(const ComplexFunction& f, double x) {
+    return f.Value(x).x;
+}
+
+double Modulus(Vector2 v) {
+    return std::sqrt(v.x * v.x + v.y * v.y);
+}
+
+}  // namespace
+
+LevelSearch::LevelSearch() {
+    work_.SetRange(model::kGridMin, model::kGridMax);
+    work_.Resize(model::kSamples);
+    work_.SetMassFactor(model::kMassFactor);
+}
+
+void LevelSearch::SetPotential(const RealFunction* v) {
+    work_.SetPotential(v);
+}
+
+void LevelSearch::SetGrowthLimit(double limit) {
+    work_.SetGrowthLimit(limit);
+}
+
+void LevelSearch::BeginPrediction() {
+    bracket_.phase = Phase::Start;
+    predictionShown_ = true;
+}
+
+void LevelSearch::Predict(double energy) {
+    work_.Integrate(0, energy);
+    lower_.CopyFrom(work_);
+}
+
+void LevelSearch::Clear() {
+    count_ = 0;
+    bracket_.phase = Phase::Start;
+    predictionShown_ = false;
+}
+
+LevelSearch::Step LevelSearch::TakeStep(const SearchRange& range) {
+    searching_ = true;
+    switch (bracket_.phase) {
+        case Phase::Start:
+            Start(range);
+            return Step::Started;
+        case Phase::Scan:
+            return Scan();
+        case Phase::NextLevel:
+            return NextLevel();
+        case Phase::Bisect:
+            break;
+    }
+    return Bisect();
+}
+
+void LevelSearch::MoveOn() {
+    if (bracket_.phase == Phase::Bisect) bracket_.phase = Phase::NextLevel;
+}
+
+bool LevelSearch::Converged() const {
+    const bool decayed = Modulus(lower_.Value(kDecayProbe)) < kDecayThreshold &&
+                         Modulus(upper_.Value(kDecayProbe)) < kDecayThreshold;
+    return decayed || std::fabs(bracket_.low - bracket_.high) < kBracketTolerance;
+}
+
+bool LevelSearch::Record(int ticks) {
+    if (count_ >= kMaxLevels) return false;
+    searching_ = false;
+    levels_[count_] = {static_cast<int>(count_), bracket_.parity,
+                       (bracket_.high + bracket_.low) * 0.5, ticks};
+    ++count_;
+    return true;
+}
+
+void LevelSearch::Start(const SearchRange& range) {
+    bracket_.ceiling = range.ceiling;
+    bracket_.low = range.bottom;
+    bracket_.high = range.bottom + kScanStep;
+    bracket_.parity = 0;
+    IntegrateBracket();
+    count_ = 0;
+}
+
+LevelSearch::Step LevelSearch::Scan() {
+    if (AdvanceScan(bracket_.high)) return Step::ScanEnded;
+    work_.Integrate(bracket_.parity, bracket_.high);
+    upper_.CopyFrom(work_);
+    if (Re(upper_, kSignProbe) * Re(lower_, kSignProbe) < 0.0) bracket_.phase = Phase::Bisect;
+    return Step::Moved;
+}
+
+LevelSearch::Step LevelSearch::NextLevel() {
+    bracket_.low = bracket_.high;
+    if (AdvanceScan(bracket_.low)) return Step::ScanEnded;
+    bracket_.parity = bracket_.parity == 0 ? 1 : 0;
+    IntegrateBracket();
+    return Step::Moved;
+}
+
+LevelSearch::Step LevelSearch::Bisect() {
+    const double e = (bracket_.high + bracket_.low) * 0.5;
+    work_.Integrate(bracket_.parity, e);
+    if (bracket_.lowSign * Re(work_, kSignProbe) > 0.0) {
+        bracket_.low = e;
+        lower_.CopyFrom(work_);
+    } else {
+        bracket_.high = e;
+        upper_.CopyFrom(work_);
+    }
+    midpoint_ = e;
+    return Step::Bisected;
+}
+
+// Solutions at both ends of the bracket; bisect if their signs differ far
+// out (or one is zero there), else scan on.
+void LevelSearch::IntegrateBracket() {
+    work_.Integrate(bracket_.parity, bracket_.low);
+    lower_.CopyFrom(work_);
+    work_.Integrate(bracket_.parity, bracket_.high);
+    upper_.CopyFrom(work_);
+    const double low = Re(lower_, kSignProbe);
+    bracket_.lowSign = low > 0.0 ? 1.0 : -1.0;
+    bracket_.phase = low * Re(upper_, kSignProbe) > 0.0 ? Phase::Scan : Phase::Bisect;
+}
+
+// Moves the bracket's upper end one step past previousEnd. The last step is
+// shortened to end on the ceiling, so that no level between the last scan
+// point and the ceiling is lost. Returns true when the scan is over.
+bool LevelSearch::AdvanceScan(double previousEnd) {
+    bracket_.high = previousEnd + kScanStep;
+    if (bracket_.high <= bracket_.ceiling) return false;
+    if (previousEnd < bracket_.ceiling - kBracketTolerance) {
+        bracket_.high = bracket_.ceiling;
+        return false;
+    }
+    return true;
+}
