@@ -7,6 +7,7 @@
 #include <new>
 #include <optional>
 #include <typeinfo>
+#include <utility>
 
 #include "color_ramp.h"
 
@@ -56,6 +57,12 @@ struct Walk {
     Index sx, sy;
     Count nx, ny, major;
 
+    // The cell of one step, with its two error terms.
+    struct Cell {
+        Index x, y;
+        Count ex, ey;
+    };
+
     Index XAt(Count k) const { return x0 + sx * Advances(k, nx, major); }
     Index YAt(Count k) const { return y0 + sy * Advances(k, ny, major); }
     Count ErrorX(Count k) const {
@@ -63,6 +70,21 @@ struct Walk {
     }
     Count ErrorY(Count k) const {
         return k * ny - static_cast<Count>(Advances(k, ny, major)) * major;
+    }
+    Cell At(Count k) const { return {XAt(k), YAt(k), ErrorX(k), ErrorY(k)}; }
+
+    // From one step's cell to the next one's.
+    void Step(Cell& c) const {
+        c.ex += nx;
+        c.ey += ny;
+        if (c.ex > major) {
+            c.ex -= major;
+            c.x += sx;
+        }
+        if (c.ey > major) {
+            c.ey -= major;
+            c.y += sy;
+        }
     }
 };
 
@@ -151,14 +173,14 @@ struct BandStep {
         return distance < w;
     }
 
+    double Distance(Index j) const { return std::abs((static_cast<double>(j) + e) * u); }
+
     // The run of j in jLo..jHi with |d| < w, whatever the caps say: false if
     // there is none. |d| grows with the distance of j from -e, rounding
     // included, so the run holds the j nearest -e if anything.
     bool DistanceRun(Index jLo, Index jHi, Index& first, Index& last) const {
         if (jLo > jHi) return false;
-        const auto within = [this](Index j) {
-            return std::abs((static_cast<double>(j) + e) * u) < w;
-        };
+        const auto within = [this](Index j) { return Distance(j) < w; };
         const Index nearest = std::clamp(Trunc(std::floor(0.5 - e)), jLo, jHi);
         if (!within(nearest)) return false;
         first = last = nearest;
@@ -192,6 +214,244 @@ struct BandStep {
             paint(j, distance);
     }
 };
+
+// Brings a segment with an end beyond the coordinate limit down to the
+// image's neighbourhood; false when nothing of it is left to draw.
+bool CutToImage(Vector2& a, Vector2& b, double w, Index width, Index height) {
+    if (WithinLimit(a) && WithinLimit(b)) return true;
+    if (!(w > 0.0) || w > kExtentLimit) return false;
+    // The stroke reaches at most w from the segment, so cutting it a little
+    // beyond that changes nothing inside the image but its square ends.
+    const double margin = w + 4.0;
+    const Vector2 lo(-margin, -margin);
+    const Vector2 hi(static_cast<double>(width) + margin, static_cast<double>(height) + margin);
+    return ClipSegment(a, b, lo, hi) && WithinLimit(a) && WithinLimit(b);
+}
+
+// A line stroke as its scan sees it. The scan walks the major axis one cell
+// per step, from w before a so that the bands cover the stroke's whole width
+// at the square end, and paints a band of pixels across the line from each
+// cell. A steep (y-major, equal counts included) line has its axes exchanged
+// throughout, so that here x is always the major axis; all but the slope,
+// which stays the segment's own and is divided by instead of multiplied.
+struct LineScan {
+    Vector2 a, b;
+    Vector2 unit;  // along the segment
+    double slope;  // infinite for a vertical segment
+    double w;
+    bool steep;
+    bool straight;  // horizontal or vertical: the scan's row never changes
+    Walk walk;
+    Count steps;
+    Index band;  // how far from its cell a band can reach
+    Index width, height;
+
+    // Row offset of cell (x, y) from the line; with the infinite slope of a
+    // steep vertical line the second term is zero.
+    double Offset(Index x, Index y) const {
+        const double along = static_cast<double>(x) - a.x;
+        const double across = static_cast<double>(y) - a.y;
+        return across - (steep ? along / slope : along * slope);
+    }
+    // The caps' bounds fromA and fromB (see BandStep) at column x.
+    std::pair<double, double> Caps(Index x) const {
+        const double sx = static_cast<double>(walk.sx);
+        return {sx * (a.x - static_cast<double>(x)), sx * (b.x - static_cast<double>(x))};
+    }
+    BandStep BandAt(Index x, Index y) const {
+        const auto [fromA, fromB] = Caps(x);
+        const double sx = static_cast<double>(walk.sx);
+        return {Offset(x, y), unit.x, sx, unit.y, fromA, fromB, w};
+    }
+    // The band's rows y + j that lie in the image: j = RowLo(y)..RowHi(y).
+    Index RowLo(Index y) const { return std::max(-band, -y); }
+    Index RowHi(Index y) const { return std::min(band - 1, height - 1 - y); }
+};
+
+LineScan MakeLineScan(Vector2 a, Vector2 b, double w, Index width, Index height) {
+    const Vector2 diff = b - a;
+    const double length = std::sqrt(diff.x * diff.x + diff.y * diff.y);
+    LineScan s{};
+    s.a = a;
+    s.b = b;
+    s.unit = diff / length;
+    s.slope = diff.y / diff.x;
+    s.w = w;
+    s.width = width;
+    s.height = height;
+    Index ix = Trunc(diff.x);
+    Index iy = Trunc(diff.y);
+    Index startX = Trunc(a.x - w * s.unit.x);
+    Index startY = Trunc(a.y - w * s.unit.y);
+    s.steep = !(Magnitude(ix) > Magnitude(iy));
+    s.straight = (s.steep ? diff.x : diff.y) == 0.0;
+    if (s.steep) {
+        std::swap(s.a.x, s.a.y);
+        std::swap(s.b.x, s.b.y);
+        std::swap(s.unit.x, s.unit.y);
+        std::swap(s.width, s.height);
+        std::swap(ix, iy);
+        std::swap(startX, startY);
+    }
+    const Count nx = Magnitude(ix);
+    s.walk = Walk{startX, startY, Sign(ix), Sign(iy), nx, Magnitude(iy), nx};
+    s.steps = nx + static_cast<Count>(Trunc(2.0 * w * std::abs(s.unit.x))) + 1;
+    s.band = Trunc(std::abs(w / s.unit.x)) + 3;
+    return s;
+}
+
+// A straight line: with a zero slope and uy = 0 the offset e, and so every
+// distance, is the same at every step, while the caps' q = sx d uy is zero.
+// One run of rows serves all steps; a step paints it when its column lies
+// strictly between the ends.
+template <typename PaintAt>
+void PaintStraightLine(const LineScan& s, Count begin, Count end, PaintAt paint) {
+    Index x = s.walk.XAt(begin);
+    const Index y = s.walk.YAt(begin);
+    const BandStep band = s.BandAt(x, y);
+    Index first = 0;
+    Index last = 0;
+    if (!band.DistanceRun(s.RowLo(y), s.RowHi(y), first, last)) return;
+    // The walk without its error terms: x advances on every step but the first.
+    for (Count k = begin; k < end; ++k, x += (k > 1 ? s.walk.sx : 0)) {
+        const auto [fromA, fromB] = s.Caps(x);
+        if (fromA < 0.0 && fromB > 0.0) {
+            for (Index j = first; j <= last; ++j)
+                paint(x, y + j, band.Distance(j));
+        }
+    }
+}
+
+// Any other line: each step scans its own band.
+template <typename PaintAt>
+void PaintBands(const LineScan& s, Count begin, Count end, PaintAt paint) {
+    Walk::Cell c = s.walk.At(begin);
+    for (Count k = begin; k < end; ++k, s.walk.Step(c)) {
+        const BandStep band = s.BandAt(c.x, c.y);
+        band.Scan(s.RowLo(c.y), s.RowHi(c.y),
+                  [&](Index j, double distance) { paint(c.x, c.y + j, distance); });
+    }
+}
+
+// The scan's steps whose column lies in the image, painted at the scan's
+// (x, y).
+template <typename PaintAt>
+void PaintLine(const LineScan& s, PaintAt paint) {
+    Count begin = 0;
+    Count end = s.steps;
+    ClipSteps(
+        begin, end, [&](Count k) { return s.walk.XAt(k); }, s.walk.sx, 0, s.width - 1);
+    if (begin >= end) return;
+    if (s.straight) {
+        PaintStraightLine(s, begin, end, paint);
+    } else {
+        PaintBands(s, begin, end, paint);
+    }
+}
+
+// The walk across a curve at one sample point, from point + reach towards
+// point - reach, reach being the unit normal made w + 2 long. Each step
+// paints its cell and two side pixels, one cell away from it on either side.
+struct CrossWalk {
+    Walk walk;
+    Index side1x, side1y, side2x, side2y;  // relative to the walk cell
+    // Without a step along the minor axis both side pixels are the walk cell
+    // itself, which then needs painting only once: it gets the same colour
+    // each time. That is the case on every nearly flat stretch of a curve.
+    bool sidesApart;
+};
+
+CrossWalk MakeCrossWalk(Vector2 point, Vector2 normal, double w) {
+    const Vector2 reach = normal * (w + 2.0);
+    const Index dx = Trunc(-2.0 * reach.x);
+    const Index dy = Trunc(-2.0 * reach.y);
+    const Index sx = Sign(dx);
+    const Index sy = Sign(dy);
+    const Count nx = Magnitude(dx);
+    const Count ny = Magnitude(dy);
+    const Index x0 = Trunc(point.x) + Trunc(reach.x);
+    const Index y0 = Trunc(point.y) + Trunc(reach.y);
+    if (nx > ny) return {Walk{x0, y0, sx, sy, nx, ny, nx}, sy, 0, 0, -sy, sy != 0};
+    return {Walk{x0, y0, sx, sy, nx, ny, ny}, 0, -sx, -sx, 0, sx != 0};
+}
+
+// The pixels a curve point paints: those within w of the point.
+struct NearPoint {
+    Vector2 point;
+    double w;
+    // Squares beyond this have a square root beyond w, whatever the
+    // rounding: the root is not needed to turn them away. (For a w so small
+    // that its square would lose precision no square is turned away early.)
+    double farSquare;
+
+    NearPoint(Vector2 p, double extent)
+        : point(p),
+          w(extent),
+          farSquare(w >= 1e-150 ? w * w * (1.0 + 1e-9) : std::numeric_limits<double>::infinity()) {}
+
+    // True when pixel (qx, qy) is painted; d is then its distance.
+    bool Within(Index qx, Index qy, double& d) const {
+        const double ddx = static_cast<double>(qx) - point.x;
+        const double ddy = static_cast<double>(qy) - point.y;
+        const double square = ddx * ddx + ddy * ddy;
+        if (square > farSquare) return false;
+        d = std::sqrt(square);
+        return d <= w;
+    }
+};
+
+// A nearly flat curve, whose walk takes no step across: the walk runs along
+// one column, its side pixels are the walk cell itself, and the distance from
+// the point falls and then rises along the column (rounding keeps it so). The
+// pixels within w are therefore one run around the point's row: grown outward
+// from there, within the rows the walk covers.
+template <typename PaintAt>
+void PaintColumnRun(const Walk& walk, const NearPoint& near, Index width, Index height,
+                    PaintAt paint) {
+    const Index column = walk.x0;
+    if (column < 0 || column >= width) return;
+    const Index last = walk.y0 + walk.sy * static_cast<Index>(walk.ny);
+    const Index lo = std::max<Index>(std::min(walk.y0, last), 0);
+    const Index hi = std::min<Index>(std::max(walk.y0, last), height - 1);
+    const Index below = Trunc(std::floor(near.point.y));  // the last row not above the point
+    double d = 0.0;
+    for (Index qy = std::min(below, hi); qy >= lo && near.Within(column, qy, d); --qy)
+        paint(column, qy, d);
+    for (Index qy = std::max(below + 1, lo); qy <= hi && near.Within(column, qy, d); ++qy)
+        paint(column, qy, d);
+}
+
+// The steps [begin, end) of a cross walk that can reach the image: side
+// pixels lie one cell away from the walk. A walk that stays well inside the
+// image (each axis moves at most its count) needs no cutting.
+void ClipCrossWalk(const Walk& walk, Index width, Index height, Count& begin, Count& end) {
+    begin = 0;
+    end = walk.major + 2;
+    const auto nx = static_cast<Index>(walk.nx);
+    const auto ny = static_cast<Index>(walk.ny);
+    if (walk.x0 - nx > 0 && walk.x0 + nx < width - 1 && walk.y0 - ny > 0 &&
+        walk.y0 + ny < height - 1) {
+        return;
+    }
+    ClipSteps(
+        begin, end, [&](Count k) { return walk.XAt(k); }, walk.nx > 0 ? walk.sx : 0, -1, width);
+    ClipSteps(
+        begin, end, [&](Count k) { return walk.YAt(k); }, walk.ny > 0 ? walk.sy : 0, -1, height);
+}
+
+// Visits the pixels of the steps [begin, end): each step's side pixels, then
+// its cell.
+template <typename Visit>
+void WalkAcross(const CrossWalk& cross, Count begin, Count end, Visit visit) {
+    Walk::Cell c = cross.walk.At(begin);
+    for (Count k = begin; k < end; ++k, cross.walk.Step(c)) {
+        if (cross.sidesApart) {
+            visit(c.x + cross.side1x, c.y + cross.side1y);
+            visit(c.x + cross.side2x, c.y + cross.side2y);
+        }
+        visit(c.x, c.y);
+    }
+}
 
 }  // namespace
 
@@ -234,8 +494,10 @@ class PlotCanvas::Brush {
     }
 
     // Pixel (x, y) in the colour for distance d, provided it lies inside the
-    // image. Coordinates are true ones, never wrapped.
-    void Paint(Index x, Index y, double d) {
+    // image. Coordinates are true ones, never wrapped. Kept out of line: inlined
+    // into the painting loops it costs more in registers saved around its call
+    // than the call itself.
+    [[gnu::noinline]] void Paint(Index x, Index y, double d) {
         if (Skips(x, y)) return;
         PaintUnskipped(x, y, d);
     }
@@ -332,24 +594,10 @@ void PlotCanvas::DrawLine(Vector2 a, Vector2 b) {
     const double w = profile->Extent();
     const Index width = image_->Width();
     const Index height = image_->Height();
-
-    if (!WithinLimit(a) || !WithinLimit(b)) {
-        if (!(w > 0.0) || w > kExtentLimit) return;
-        // The stroke reaches at most w from the segment, so cutting it a little
-        // beyond that changes nothing inside the image but its square ends.
-        const double margin = w + 4.0;
-        if (!ClipSegment(a, b, Vector2(-margin, -margin),
-                         Vector2(static_cast<double>(width) + margin,
-                                 static_cast<double>(height) + margin)) ||
-            !WithinLimit(a) || !WithinLimit(b)) {
-            return;
-        }
-    }
+    if (!CutToImage(a, b, w, width, height)) return;
 
     const Vector2 diff = b - a;
-    const Index ix = Trunc(diff.x);
-    const Index iy = Trunc(diff.y);
-    if (ix == 0 && iy == 0) {
+    if (Trunc(diff.x) == 0 && Trunc(diff.y) == 0) {
         // Shorter than a pixel both ways: a dot, placed at twice the difference
         // from a. Steep stretches of every curve are drawn with these dots, so
         // where they land is part of every picture.
@@ -359,137 +607,14 @@ void PlotCanvas::DrawLine(Vector2 a, Vector2 b) {
     // The strict distance test paints nothing without a positive extent.
     if (!(w > 0.0) || w > kExtentLimit) return;
 
-    const double slope = diff.y / diff.x;  // infinite for a vertical segment
-    const double length = std::sqrt(diff.x * diff.x + diff.y * diff.y);
-    const double ux = diff.x / length;
-    const double uy = diff.y / length;
-    const Index sx = Sign(ix);
-    const Index sy = Sign(iy);
-    const Count nx = Magnitude(ix);
-    const Count ny = Magnitude(iy);
-    // The scan starts w before a along the line so that the band covers the
-    // stroke's whole width at the square end.
-    const Index startX = Trunc(a.x - w * ux);
-    const Index startY = Trunc(a.y - w * uy);
+    const LineScan scan = MakeLineScan(a, b, w, width, height);
     std::optional<Brush> own;
     Brush& brush = BrushFor(own);
-
-    if (nx > ny) {
-        // x-major: one column per step, a band of rows around the line.
-        const Count count = nx + static_cast<Count>(Trunc(2.0 * w * std::abs(ux))) + 1;
-        const Index band = Trunc(std::abs(w / ux)) + 3;
-        const Walk walk{startX, startY, sx, sy, nx, ny, nx};
-        Count begin = 0;
-        Count end = count;
-        ClipSteps(
-            begin, end, [&](Count k) { return walk.XAt(k); }, sx, 0, width - 1);
-        Index x = walk.XAt(begin);
-        Index y = walk.YAt(begin);
-        Count e1 = walk.ErrorX(begin);
-        Count e2 = walk.ErrorY(begin);
-        if (diff.y == 0.0 && begin < end) {
-            // A horizontal line: the row never changes, and with a zero slope
-            // and uy = 0 the offset e, and so every distance, is the same at
-            // every step, while the caps' q = sx d uy is zero. One run of rows
-            // serves all steps; a step paints it when its column lies strictly
-            // between the ends.
-            const double e =
-                (static_cast<double>(y) - a.y) - (static_cast<double>(x) - a.x) * slope;
-            const BandStep step{e, ux, static_cast<double>(sx), uy, 0.0, 0.0, w};
-            Index first = 0;
-            Index last = 0;
-            if (!step.DistanceRun(std::max(-band, -y), std::min(band - 1, height - 1 - y), first,
-                                  last)) {
-                return;
-            }
-            for (Count k = begin; k < end; ++k, x += (k > 1 ? sx : 0)) {
-                const double fromA = static_cast<double>(sx) * (a.x - static_cast<double>(x));
-                const double fromB = static_cast<double>(sx) * (b.x - static_cast<double>(x));
-                if (fromA < 0.0 && fromB > 0.0) {
-                    for (Index j = first; j <= last; ++j)
-                        brush.Paint(x, y + j, std::abs((static_cast<double>(j) + e) * ux));
-                }
-            }
-            return;
-        }
-        for (Count k = begin; k < end; ++k) {
-            // Row offset of cell (x, y) from the line.
-            const double e =
-                (static_cast<double>(y) - a.y) - (static_cast<double>(x) - a.x) * slope;
-            const double fromA = static_cast<double>(sx) * (a.x - static_cast<double>(x));
-            const double fromB = static_cast<double>(sx) * (b.x - static_cast<double>(x));
-            const Index jLo = std::max(-band, -y);
-            const Index jHi = std::min(band - 1, height - 1 - y);
-            const BandStep step{e, ux, static_cast<double>(sx), uy, fromA, fromB, w};
-            step.Scan(jLo, jHi, [&](Index j, double distance) { brush.Paint(x, y + j, distance); });
-            e1 += nx;
-            e2 += ny;
-            if (e1 > nx) {
-                e1 -= nx;
-                x += sx;
-            }
-            if (e2 > nx) {
-                e2 -= nx;
-                y += sy;
-            }
-        }
+    // A steep scan has its axes exchanged: its (x, y) is pixel (y, x).
+    if (scan.steep) {
+        PaintLine(scan, [&](Index x, Index y, double d) { brush.Paint(y, x, d); });
     } else {
-        // y-major (equal counts included): one row per step, a band of columns.
-        const Count count = ny + static_cast<Count>(Trunc(2.0 * w * std::abs(uy))) + 1;
-        const Index band = Trunc(std::abs(w / uy)) + 3;
-        const Walk walk{startX, startY, sx, sy, nx, ny, ny};
-        Count begin = 0;
-        Count end = count;
-        ClipSteps(
-            begin, end, [&](Count k) { return walk.YAt(k); }, sy, 0, height - 1);
-        Index x = walk.XAt(begin);
-        Index y = walk.YAt(begin);
-        Count e1 = walk.ErrorX(begin);
-        Count e2 = walk.ErrorY(begin);
-        if (diff.x == 0.0 && begin < end) {
-            // A vertical line: as a horizontal one above, with the axes
-            // exchanged (the infinite slope makes the second term of e zero).
-            const double e =
-                (static_cast<double>(x) - a.x) - (static_cast<double>(y) - a.y) / slope;
-            const BandStep step{e, uy, static_cast<double>(sy), ux, 0.0, 0.0, w};
-            Index first = 0;
-            Index last = 0;
-            if (!step.DistanceRun(std::max(-band, -x), std::min(band - 1, width - 1 - x), first,
-                                  last)) {
-                return;
-            }
-            for (Count k = begin; k < end; ++k, y += (k > 1 ? sy : 0)) {
-                const double fromA = static_cast<double>(sy) * (a.y - static_cast<double>(y));
-                const double fromB = static_cast<double>(sy) * (b.y - static_cast<double>(y));
-                if (fromA < 0.0 && fromB > 0.0) {
-                    for (Index j = first; j <= last; ++j)
-                        brush.Paint(x + j, y, std::abs((static_cast<double>(j) + e) * uy));
-                }
-            }
-            return;
-        }
-        for (Count k = begin; k < end; ++k) {
-            // Column offset of cell (x, y) from the line; with an infinite
-            // slope the second term is zero.
-            const double e =
-                (static_cast<double>(x) - a.x) - (static_cast<double>(y) - a.y) / slope;
-            const double fromA = static_cast<double>(sy) * (a.y - static_cast<double>(y));
-            const double fromB = static_cast<double>(sy) * (b.y - static_cast<double>(y));
-            const Index jLo = std::max(-band, -x);
-            const Index jHi = std::min(band - 1, width - 1 - x);
-            const BandStep step{e, uy, static_cast<double>(sy), ux, fromA, fromB, w};
-            step.Scan(jLo, jHi, [&](Index j, double distance) { brush.Paint(x + j, y, distance); });
-            e1 += nx;
-            e2 += ny;
-            if (e1 > ny) {
-                e1 -= ny;
-                x += sx;
-            }
-            if (e2 > ny) {
-                e2 -= ny;
-                y += sy;
-            }
-        }
+        PaintLine(scan, [&](Index x, Index y, double d) { brush.Paint(x, y, d); });
     }
 }
 
@@ -590,117 +715,23 @@ void PlotCanvas::DrawCurvePoint(Vector2 point, Vector2 tangent) {
         return;
     }
 
-    const Vector2 normal = across / length;
-    const Index cx = Trunc(point.x);
-    const Index cy = Trunc(point.y);
-    const Vector2 reach = normal * (w + 2.0);
-    // The walk runs from point + reach towards point - reach.
-    const Index dx = Trunc(-2.0 * reach.x);
-    const Index dy = Trunc(-2.0 * reach.y);
-    const Index sx = Sign(dx);
-    const Index sy = Sign(dy);
-    const Count nx = Magnitude(dx);
-    const Count ny = Magnitude(dy);
-    Count major;
-    Index side1x, side1y, side2x, side2y;  // the two side pixels, relative to the walk cell
-    if (nx > ny) {
-        major = nx;
-        side1x = sy;
-        side1y = 0;
-        side2x = 0;
-        side2y = -sy;
-    } else {
-        major = ny;
-        side1x = 0;
-        side1y = -sx;
-        side2x = -sx;
-        side2y = 0;
-    }
-    const Walk walk{cx + Trunc(reach.x), cy + Trunc(reach.y), sx, sy, nx, ny, major};
+    const CrossWalk cross = MakeCrossWalk(point, across / length, w);
+    const NearPoint near(point, w);
     std::optional<Brush> own;
     Brush& brush = BrushFor(own);
-    // Squares beyond this have a square root beyond w, whatever the
-    // rounding: the root is not needed to turn them away. (For a w so small
-    // that its square would lose precision no square is turned away early.)
-    const double farSquare =
-        w >= 1e-150 ? w * w * (1.0 + 1e-9) : std::numeric_limits<double>::infinity();
-
-    if (nx == 0) {
-        // A nearly flat curve: the walk runs along one column, its side
-        // pixels are the walk cell itself, and the distance from the point
-        // falls and then rises along the column (rounding keeps it so). The
-        // pixels within w are therefore one run around the point's row:
-        // grown outward from there, within the rows the walk covers.
-        const Index column = walk.x0;
-        if (column < 0 || column >= width) return;
-        const Index last = walk.y0 + sy * static_cast<Index>(ny);
-        const Index lo = std::max<Index>(std::min(walk.y0, last), 0);
-        const Index hi = std::min<Index>(std::max(walk.y0, last), height - 1);
-        const double ddx = static_cast<double>(column) - point.x;
-        const auto within = [&](Index qy, double& d) {
-            const double ddy = static_cast<double>(qy) - point.y;
-            const double square = ddx * ddx + ddy * ddy;
-            if (square > farSquare) return false;
-            d = std::sqrt(square);
-            return d <= w;
-        };
-        const Index below = Trunc(std::floor(point.y));  // the last row not above the point
-        double d = 0.0;
-        for (Index qy = std::min(below, hi); qy >= lo && within(qy, d); --qy)
-            brush.Paint(column, qy, d);
-        for (Index qy = std::max(below + 1, lo); qy <= hi && within(qy, d); ++qy)
-            brush.Paint(column, qy, d);
+    if (cross.walk.nx == 0) {
+        PaintColumnRun(cross.walk, near, width, height,
+                       [&](Index qx, Index qy, double d) { brush.Paint(qx, qy, d); });
         return;
     }
-
     Count begin = 0;
-    Count end = major + 2;
-    // Side pixels lie one cell away from the walk. A walk that stays well
-    // inside the image (each axis moves at most its count) needs no cutting.
-    const bool inside =
-        walk.x0 - static_cast<Index>(nx) > 0 && walk.x0 + static_cast<Index>(nx) < width - 1 &&
-        walk.y0 - static_cast<Index>(ny) > 0 && walk.y0 + static_cast<Index>(ny) < height - 1;
-    if (!inside) {
-        ClipSteps(
-            begin, end, [&](Count k) { return walk.XAt(k); }, nx > 0 ? sx : 0, -1, width);
-        ClipSteps(
-            begin, end, [&](Count k) { return walk.YAt(k); }, ny > 0 ? sy : 0, -1, height);
-    }
-
-    const auto paintWithin = [&](Index qx, Index qy) {
+    Count end = 0;
+    ClipCrossWalk(cross.walk, width, height, begin, end);
+    WalkAcross(cross, begin, end, [&](Index qx, Index qy) {
         if (brush.Skips(qx, qy)) return;
-        const double ddx = static_cast<double>(qx) - point.x;
-        const double ddy = static_cast<double>(qy) - point.y;
-        const double square = ddx * ddx + ddy * ddy;
-        if (square > farSquare) return;
-        const double d = std::sqrt(square);
-        if (d <= w) brush.PaintUnskipped(qx, qy, d);
-    };
-    Index x = walk.XAt(begin);
-    Index y = walk.YAt(begin);
-    Count e1 = walk.ErrorX(begin);
-    Count e2 = walk.ErrorY(begin);
-    // Without a step along the minor axis both side pixels are the walk cell
-    // itself, which then needs painting only once: it gets the same colour
-    // each time. That is the case on every nearly flat stretch of a curve.
-    const bool sidesApart = (nx > ny ? sy : sx) != 0;
-    for (Count k = begin; k < end; ++k) {
-        if (sidesApart) {
-            paintWithin(x + side1x, y + side1y);
-            paintWithin(x + side2x, y + side2y);
-        }
-        paintWithin(x, y);
-        e1 += nx;
-        e2 += ny;
-        if (e1 > major) {
-            e1 -= major;
-            x += sx;
-        }
-        if (e2 > major) {
-            e2 -= major;
-            y += sy;
-        }
-    }
+        double d = 0.0;
+        if (near.Within(qx, qy, d)) brush.PaintUnskipped(qx, qy, d);
+    });
 }
 
 PlotCanvas::Brush& PlotCanvas::BrushFor(std::optional<Brush>& own) {
