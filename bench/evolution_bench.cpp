@@ -6,7 +6,7 @@
 
 #include "headless_host.h"
 #include "model.h"
-#include "oscillator_levels.h"
+#include "oscillator_states.h"
 #include "resources.h"
 
 namespace {

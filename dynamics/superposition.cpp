@@ -36,7 +36,7 @@ void Check(bool ok, const std::string& message) {
 
 }  // namespace
 
-Superposition::Superposition(const Grid& grid, std::vector<Level> levels,
+Superposition::Superposition(const Grid& grid, std::vector<Eigenstate> levels,
                              std::vector<Complex> weights)
     : grid_(grid) {
     Check(!levels.empty(), "no levels to superpose");
@@ -58,7 +58,7 @@ Superposition::Superposition(const Grid& grid, std::vector<Level> levels,
 
     phi_.reserve(levels.size() * grid.count);
     for (std::size_t k = 0; k < levels.size(); ++k) {
-        const Level& level = levels[k];
+        const Eigenstate& level = levels[k];
         Check(level.samples.size() == grid.count,
               "level " + std::to_string(k) + " has " + std::to_string(level.samples.size()) +
                   " samples, the grid " + std::to_string(grid.count));

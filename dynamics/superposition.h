@@ -29,7 +29,7 @@ struct Grid {
 };
 
 // One stationary state: its energy and its (real) eigenfunction on the grid.
-struct Level {
+struct Eigenstate {
     double energy = 0.0;
     std::vector<double> samples;
 };
@@ -50,7 +50,7 @@ class Superposition {
     // so the norm cannot drift with t). Throws std::invalid_argument, with a
     // one-line message, for an empty or mismatched input, weights that are
     // all zero or not finite, or levels that are not independent.
-    Superposition(const Grid& grid, std::vector<Level> levels, std::vector<Complex> weights);
+    Superposition(const Grid& grid, std::vector<Eigenstate> levels, std::vector<Complex> weights);
 
     const Grid& GetGrid() const { return grid_; }
     std::size_t Size() const { return energies_.size(); }

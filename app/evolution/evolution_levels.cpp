@@ -27,7 +27,8 @@ void RightTailPositive(std::vector<double>& psi) {
 
 }  // namespace
 
-std::vector<dynamics::Level> AccurateLevelsOnGrid(const PotentialInfo& potential, double ceiling) {
+std::vector<dynamics::Eigenstate> AccurateLevelsOnGrid(const PotentialInfo& potential,
+                                                       double ceiling) {
     if (potential.v == nullptr) return {};
     spectrum::PotentialShape shape{potential.jumps, potential.even};
     spectrum::Solver solver(*potential.v, std::move(shape));
@@ -35,7 +36,7 @@ std::vector<dynamics::Level> AccurateLevelsOnGrid(const PotentialInfo& potential
     std::vector<double> xs(model::kSamples);
     for (std::size_t i = 0; i < xs.size(); ++i)
         xs[i] = model::kGridMin + static_cast<double>(i) * model::kGridStep;
-    std::vector<dynamics::Level> levels;
+    std::vector<dynamics::Eigenstate> levels;
     for (const spectrum::Level& level : found.levels) {
         levels.push_back({level.energy, solver.Eigenfunction(level, xs)});
         RightTailPositive(levels.back().samples);

@@ -11,4 +11,5 @@
 // are; empty when no level lies below the ceiling. A level the
 // solver could not bring to its tolerance is still there (its error is far
 // below what a picture shows).
-std::vector<dynamics::Level> AccurateLevelsOnGrid(const PotentialInfo& potential, double ceiling);
+std::vector<dynamics::Eigenstate> AccurateLevelsOnGrid(const PotentialInfo& potential,
+                                                       double ceiling);

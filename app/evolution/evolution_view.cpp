@@ -147,7 +147,7 @@ void EvolutionView::OnTick() {
 
 // ---- The choice -----------------------------------------------------------------
 
-const std::vector<dynamics::Level>& EvolutionView::Levels() {
+const std::vector<dynamics::Eigenstate>& EvolutionView::Levels() {
     if (stale_) Refresh();
     return levels_;
 }
@@ -160,7 +160,7 @@ const dynamics::Superposition* EvolutionView::State() {
 void EvolutionView::Refresh() {
     if (!stale_) return;
     stale_ = false;
-    levels_ = source_ ? source_() : std::vector<dynamics::Level>{};
+    levels_ = source_ ? source_() : std::vector<dynamics::Eigenstate>{};
     const auto read = ReadEvolutionChoice(
         platform_.ControlText(res::kEvolutionStates), platform_.ControlText(res::kEvolutionWeights),
         platform_.ControlText(res::kEvolutionPhases), levels_.size());
@@ -173,7 +173,7 @@ void EvolutionView::Build(const EvolutionChoice& choice) {
     choice_ = choice;
     state_.reset();
     if (!choice.states.empty()) {
-        std::vector<dynamics::Level> chosen;
+        std::vector<dynamics::Eigenstate> chosen;
         for (std::size_t k : choice.states)
             chosen.push_back(levels_[k]);
         const dynamics::Grid grid{model::kGridMin, model::kGridStep, model::kSamples};

@@ -35,7 +35,7 @@ struct EvolutionProfiles {
 class EvolutionView {
   public:
     // The current potential's levels on the window's grid, lowest first.
-    using LevelSource = std::function<std::vector<dynamics::Level>()>;
+    using LevelSource = std::function<std::vector<dynamics::Eigenstate>()>;
 
     // Rows along the top of the frame that the picture leaves white for the controls.
     static constexpr int kBandHeight = 60;
@@ -72,7 +72,7 @@ class EvolutionView {
 
     // The levels of the current potential (fetched if need be) and the state
     // made of them; null when there is none.
-    const std::vector<dynamics::Level>& Levels();
+    const std::vector<dynamics::Eigenstate>& Levels();
     const dynamics::Superposition* State();
     const EvolutionChoice& Choice() const { return choice_; }
 
@@ -103,7 +103,7 @@ class EvolutionView {
     const RealFunction* potential_ = nullptr;
 
     bool stale_ = true;
-    std::vector<dynamics::Level> levels_;
+    std::vector<dynamics::Eigenstate> levels_;
     EvolutionChoice choice_;
     std::optional<dynamics::Superposition> state_;
 

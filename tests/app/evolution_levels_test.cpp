@@ -15,7 +15,7 @@ namespace {
 const dynamics::Grid kGrid{model::kGridMin, model::kGridStep, model::kSamples};
 
 dynamics::Superposition LowestTwo(HeadlessSession& s) {
-    std::vector<dynamics::Level> levels = AccurateLevelsOnGrid(
+    std::vector<dynamics::Eigenstate> levels = AccurateLevelsOnGrid(
         s.Dialog().CurrentPotentialInfo(), s.Dialog().CurrentSearchBounds().ceiling);
     EXPECT_GE(levels.size(), 2u);
     levels.resize(2);

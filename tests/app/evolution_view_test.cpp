@@ -9,7 +9,7 @@
 #include "frame_probe.h"
 #include "headless_host.h"
 #include "model.h"
-#include "oscillator_levels.h"
+#include "oscillator_states.h"
 #include "resources.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <numbers>
 #include <stdexcept>
 
-#include "oscillator_levels.h"
+#include "oscillator_states.h"
 
 namespace {
 

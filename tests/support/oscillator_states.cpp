@@ -1,15 +1,15 @@
-#include "oscillator_levels.h"
+#include "oscillator_states.h"
 
 #include <cmath>
 #include <numbers>
 
 namespace dynamics {
 
-std::vector<Level> OscillatorLevels(double coefficient, double offset, std::size_t count,
-                                    const Grid& grid) {
+std::vector<Eigenstate> OscillatorLevels(double coefficient, double offset, std::size_t count,
+                                         const Grid& grid) {
     const double omega = std::sqrt(2.0 * coefficient);
     const double root = std::sqrt(omega);  // xi = sqrt(omega) x
-    std::vector<Level> levels(count);
+    std::vector<Eigenstate> levels(count);
     for (std::size_t n = 0; n < count; ++n) {
         levels[n].energy = offset + omega * (static_cast<double>(n) + 0.5);
         levels[n].samples.resize(grid.count);

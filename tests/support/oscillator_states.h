@@ -12,7 +12,7 @@
 namespace dynamics {
 
 // Levels 0 to count - 1 on the grid; coefficient > 0.
-std::vector<Level> OscillatorLevels(double coefficient, double offset, std::size_t count,
-                                    const Grid& grid);
+std::vector<Eigenstate> OscillatorLevels(double coefficient, double offset, std::size_t count,
+                                         const Grid& grid);
 
 }  // namespace dynamics
