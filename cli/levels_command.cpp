@@ -45,7 +45,7 @@ std::string Table(const std::vector<PotentialRun>& runs) {
         out += PadLeft("#", 3) + "  " + PadRight("parity", 8) + PadRight("energy", 24) +
                PadLeft("ticks", 5) + "  " + PadRight("exact", 24) + "difference\n";
         for (const SearchLevel& level : run.levels.levels) {
-            const std::optional<ReferenceLevel> ref = run.levels.ClosedForm(level);
+            const std::optional<spectrum::Level> ref = run.levels.ClosedForm(level);
             out += PadLeft(std::to_string(level.index), 3) + "  " +
                    PadRight(ParityText(level.parity), 8) + PadRight(Exact(level.energy), 24) +
                    PadLeft(std::to_string(level.ticks), 5) + "  " +
@@ -69,7 +69,7 @@ std::string Json(const std::vector<PotentialRun>& runs) {
     for (const PotentialRun& run : runs) {
         QJsonArray levels;
         for (const SearchLevel& level : run.levels.levels) {
-            const std::optional<ReferenceLevel> ref = run.levels.ClosedForm(level);
+            const std::optional<spectrum::Level> ref = run.levels.ClosedForm(level);
             levels.append(QJsonObject{
                 {QStringLiteral("index"), level.index},
                 {QStringLiteral("parity"), QString::fromUtf8(ParityText(level.parity))},

@@ -1,41 +1,8 @@
 #include "accurate_levels.h"
 
 #include <cmath>
-#include <numbers>
 
 #include "model.h"
-
-namespace {
-
-// Beyond the solver's own limit of levels there is nothing to compare with.
-constexpr double kMostClosedForms = 1000.0;
-
-}  // namespace
-
-std::vector<ReferenceLevel> ClosedForms(FamilyId family, std::span<const double> values,
-                                        double below) {
-    constexpr double k = model::kMassFactor;
-    switch (family) {
-        case FamilyId::Oscillator: {  // coefficient, exponent, offset
-            if (values[1] != 2.0) return {};
-            const double omega = std::sqrt(2.0 * values[0] / k);
-            const double count = std::fmax(0.0, std::ceil((below - values[2]) / omega + 0.5));
-            return OscillatorLevels(values[0], values[2], k,
-                                    static_cast<int>(std::fmin(count, kMostClosedForms)) + 1);
-        }
-        case FamilyId::Well:  // depth, half-width
-            return SquareWellLevels(values[1], values[0], k, 0.0);
-        case FamilyId::PoschlTeller:  // depth, width
-            return PoschlTellerLevels(values[0], values[1], k);
-        case FamilyId::VShaped: {  // slope, offset: levels up to what is shown
-            const double scale = std::cbrt(values[0] * values[0] / (2.0 * k));
-            const double t = std::pow(3.0 * std::numbers::pi * kMostClosedForms / 2.0, 2.0 / 3.0);
-            return VShapedLevels(values[0], values[1], k, std::fmin(below, values[1] + scale * t));
-        }
-        default:
-            return {};
-    }
-}
 
 namespace {
 
@@ -62,7 +29,7 @@ void MatchRecorded(std::span<const SearchLevel> recorded, std::vector<AccurateLe
 }  // namespace
 
 AccurateLevelTable AccurateLevels(const PotentialInfo& potential, double ceiling,
-                                  const std::vector<ReferenceLevel>& exact,
+                                  const std::vector<spectrum::Level>& exact,
                                   std::span<const SearchLevel> recorded) {
     AccurateLevelTable table;
     table.ceiling = ceiling;
@@ -72,8 +39,8 @@ AccurateLevelTable AccurateLevels(const PotentialInfo& potential, double ceiling
     table.note = found.note;
     for (spectrum::Level& level : found.levels) {
         AccurateLevelRow row{std::move(level), std::nullopt, std::nullopt};
-        for (const ReferenceLevel& r : exact)
-            if (r.n == row.level.index) row.exact = r.energy;
+        for (const spectrum::Level& r : exact)
+            if (r.index == row.level.index) row.exact = r.energy;
         table.rows.push_back(std::move(row));
     }
     MatchRecorded(recorded, table.rows);

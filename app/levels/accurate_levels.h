@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "closed_forms.h"
 #include "level_search.h"
 #include "potential_family.h"
-#include "reference_levels.h"
 #include "spectrum.h"
 
 struct AccurateLevelRow {
@@ -25,17 +25,11 @@ struct AccurateLevelTable {
     std::string note;  // spectrum::kNoLevelNote when there is no level
 };
 
-// The closed-form levels of a family at its settings, lowest first, every
-// one below `below` and one more; none for a family without a closed form
-// (Woods-Saxon, wells, formulas, a power other than 2).
-std::vector<ReferenceLevel> ClosedForms(FamilyId family, std::span<const double> values,
-                                        double below);
-
 // Every level below the ceiling by the accurate solver, each beside the
 // recorded level of the same parity nearest to it (a recorded level goes to
 // one row at most) and its closed form.
 AccurateLevelTable AccurateLevels(const PotentialInfo& potential, double ceiling,
-                                  const std::vector<ReferenceLevel>& exact,
+                                  const std::vector<spectrum::Level>& exact,
                                   std::span<const SearchLevel> recorded);
 
 // The words a parity is written with: "even" and "odd" (empty where V is

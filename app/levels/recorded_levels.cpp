@@ -8,8 +8,8 @@
 #include "potential_family.h"
 #include "wave_dlg.h"
 
-std::optional<ReferenceLevel> RecordedLevels::ClosedForm(const SearchLevel& level) const {
-    return NearestReference(closedForms, level.parity, level.energy);
+std::optional<spectrum::Level> RecordedLevels::ClosedForm(const SearchLevel& level) const {
+    return NearestClosedForm(closedForms, level.parity, level.energy);
 }
 
 RecordedLevels RecordedLevelsOf(const CWaveDlg& dlg) {
@@ -33,7 +33,7 @@ std::string LevelsCsv(const std::vector<RecordedLevels>& tables) {
     std::string out = "potential,index,parity,energy,ticks,exact,difference\n";
     for (const RecordedLevels& table : tables) {
         for (const SearchLevel& level : table.levels) {
-            const std::optional<ReferenceLevel> ref = table.ClosedForm(level);
+            const std::optional<spectrum::Level> ref = table.ClosedForm(level);
             out += table.name + "," + std::to_string(level.index) + "," + ParityText(level.parity) +
                    "," + ExactDecimal(level.energy) + "," + std::to_string(level.ticks) + "," +
                    (ref ? ExactDecimal(ref->energy) : "") + "," +

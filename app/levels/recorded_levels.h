@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "closed_forms.h"
 #include "level_search.h"
-#include "reference_levels.h"
 
 class CWaveDlg;
 
@@ -16,10 +16,10 @@ class CWaveDlg;
 struct RecordedLevels {
     std::string name;  // the potential family's name: woods-saxon, oscillator, ...
     std::vector<SearchLevel> levels;
-    std::vector<ReferenceLevel> closedForms;  // empty: no known answer
+    std::vector<spectrum::Level> closedForms;  // empty: no known answer
 
     // The closed form of the level's parity nearest to its energy, if any.
-    std::optional<ReferenceLevel> ClosedForm(const SearchLevel& level) const;
+    std::optional<spectrum::Level> ClosedForm(const SearchLevel& level) const;
 };
 
 // The dialog's potential's family name, its recorded levels and their closed forms.

@@ -1,19 +1,26 @@
-#include "reference_levels.h"
+#include "closed_forms.h"
 
 #include <cmath>
 #include <numbers>
 
-std::vector<ReferenceLevel> OscillatorLevels(double alpha, double offset, double massFactor,
-                                             int count) {
+#include "model.h"
+
+spectrum::Level ClosedFormLevel(int n, double energy) {
+    return {n,    n, n % 2 == 0 ? spectrum::Parity::Even : spectrum::Parity::Odd, energy, 0.0,
+            true, {}};
+}
+
+std::vector<spectrum::Level> OscillatorLevels(double alpha, double offset, double massFactor,
+                                              int count) {
     const double omega = std::sqrt(2.0 * alpha / massFactor);
-    std::vector<ReferenceLevel> levels;
+    std::vector<spectrum::Level> levels;
     for (int n = 0; n < count; ++n)
-        levels.push_back({n, static_cast<std::uint8_t>(n % 2), offset + omega * (n + 0.5)});
+        levels.push_back(ClosedFormLevel(n, offset + omega * (n + 0.5)));
     return levels;
 }
 
-std::vector<ReferenceLevel> SquareWellLevels(double halfWidth, double depth, double massFactor,
-                                             double bracket) {
+std::vector<spectrum::Level> SquareWellLevels(double halfWidth, double depth, double massFactor,
+                                              double bracket) {
     const double a = halfWidth;
     const double z0 = a * std::sqrt(2.0 * massFactor * -depth);
     const auto energy = [&](double z) { return z * z / (2.0 * massFactor * a * a) + depth; };
@@ -24,14 +31,14 @@ std::vector<ReferenceLevel> SquareWellLevels(double halfWidth, double depth, dou
         return parity == 0 ? z * std::sin(z) - w * std::cos(z) : z * std::cos(z) + w * std::sin(z);
     };
 
-    std::vector<ReferenceLevel> levels;
+    std::vector<spectrum::Level> levels;
     for (int n = 0; n * (std::numbers::pi / 2.0) < z0; ++n) {
         const int parity = n % 2;
         double lo = n * (std::numbers::pi / 2.0);
         double hi = std::fmin((n + 1) * (std::numbers::pi / 2.0), z0);
         double fLo = mismatch(parity, lo);
         if (fLo == 0.0) {
-            levels.push_back({n, static_cast<std::uint8_t>(parity), energy(lo)});
+            levels.push_back(ClosedFormLevel(n, energy(lo)));
             continue;
         }
         if (fLo * mismatch(parity, hi) > 0.0) continue;  // no root: the well ends first
@@ -50,28 +57,29 @@ std::vector<ReferenceLevel> SquareWellLevels(double halfWidth, double depth, dou
                 hi = mid;
             }
         }
-        levels.push_back({n, static_cast<std::uint8_t>(parity), energy(0.5 * (lo + hi))});
+        levels.push_back(ClosedFormLevel(n, energy(0.5 * (lo + hi))));
     }
     return levels;
 }
 
-std::optional<ReferenceLevel> NearestReference(const std::vector<ReferenceLevel>& levels,
-                                               std::uint8_t parity, double energy) {
-    std::optional<ReferenceLevel> best;
-    for (const ReferenceLevel& r : levels) {
-        if (r.parity != parity) continue;
+std::optional<spectrum::Level> NearestClosedForm(const std::vector<spectrum::Level>& levels,
+                                                 std::uint8_t parity, double energy) {
+    const spectrum::Parity wanted = parity == 0 ? spectrum::Parity::Even : spectrum::Parity::Odd;
+    std::optional<spectrum::Level> best;
+    for (const spectrum::Level& r : levels) {
+        if (r.parity != wanted) continue;
         if (!best || std::fabs(r.energy - energy) < std::fabs(best->energy - energy)) best = r;
     }
     return best;
 }
 
-std::vector<ReferenceLevel> PoschlTellerLevels(double depth, double width, double massFactor) {
+std::vector<spectrum::Level> PoschlTellerLevels(double depth, double width, double massFactor) {
     const double w2 = width * width;
     const double lambda = 0.5 * (-1.0 + std::sqrt(1.0 - 8.0 * massFactor * depth * w2));
-    std::vector<ReferenceLevel> levels;
+    std::vector<spectrum::Level> levels;
     for (int n = 0; n < lambda; ++n)
-        levels.push_back({n, static_cast<std::uint8_t>(n % 2),
-                          -(lambda - n) * (lambda - n) / (2.0 * massFactor * w2)});
+        levels.push_back(
+            ClosedFormLevel(n, -(lambda - n) * (lambda - n) / (2.0 * massFactor * w2)));
     return levels;
 }
 
@@ -152,14 +160,46 @@ double AiryZero(int k, bool ofDerivative) {
     return zero;
 }
 
-std::vector<ReferenceLevel> VShapedLevels(double slope, double offset, double massFactor,
-                                          double below) {
+std::vector<spectrum::Level> VShapedLevels(double slope, double offset, double massFactor,
+                                           double below) {
     const double scale = std::cbrt(slope * slope / (2.0 * massFactor));
-    std::vector<ReferenceLevel> levels;
+    std::vector<spectrum::Level> levels;
     AiryZeros([&](double t, bool) {
         const int n = static_cast<int>(levels.size());
-        levels.push_back({n, static_cast<std::uint8_t>(n % 2), offset + scale * t});
+        levels.push_back(ClosedFormLevel(n, offset + scale * t));
         return levels.back().energy >= below;
     });
     return levels;
+}
+
+namespace {
+
+// Beyond the solver's own limit of levels there is nothing to compare with.
+constexpr double kMostClosedForms = 1000.0;
+
+}  // namespace
+
+std::vector<spectrum::Level> ClosedForms(FamilyId family, std::span<const double> values,
+                                         double below) {
+    constexpr double k = model::kMassFactor;
+    switch (family) {
+        case FamilyId::Oscillator: {  // coefficient, exponent, offset
+            if (values[1] != 2.0) return {};
+            const double omega = std::sqrt(2.0 * values[0] / k);
+            const double count = std::fmax(0.0, std::ceil((below - values[2]) / omega + 0.5));
+            return OscillatorLevels(values[0], values[2], k,
+                                    static_cast<int>(std::fmin(count, kMostClosedForms)) + 1);
+        }
+        case FamilyId::Well:  // depth, half-width
+            return SquareWellLevels(values[1], values[0], k, 0.0);
+        case FamilyId::PoschlTeller:  // depth, width
+            return PoschlTellerLevels(values[0], values[1], k);
+        case FamilyId::VShaped: {  // slope, offset: levels up to what is shown
+            const double scale = std::cbrt(values[0] * values[0] / (2.0 * k));
+            const double t = std::pow(3.0 * std::numbers::pi * kMostClosedForms / 2.0, 2.0 / 3.0);
+            return VShapedLevels(values[0], values[1], k, std::fmin(below, values[1] + scale * t));
+        }
+        default:
+            return {};
+    }
 }
