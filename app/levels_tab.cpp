@@ -14,7 +14,7 @@ std::string Number(const char* format, double value) {
     return text;
 }
 
-const char* ParityText(const std::optional<spectrum::Parity>& parity) {
+const char* TableParity(const std::optional<spectrum::Parity>& parity) {
     if (!parity) return "-";
     return *parity == spectrum::Parity::Even ? "par" : "impar";
 }
@@ -35,7 +35,7 @@ TextRows LevelTexts(const AccurateLevelTable& table) {
             row.shooting ? Number("%+.2e", row.shooting->energy - l.energy) : "-";
         std::string estimate = Number("%.1e", l.errorEstimate);
         if (!l.converged) estimate += " (!)";
-        rows.push_back({std::to_string(l.index), ParityText(l.parity), std::to_string(l.nodes),
+        rows.push_back({std::to_string(l.index), TableParity(l.parity), std::to_string(l.nodes),
                         shooting, Number("%.13f", l.energy), difference, estimate,
                         row.exact ? Number("%.13f", *row.exact) : "-"});
     }
