@@ -36,48 +36,50 @@ QString CaptionOf(const ControlTemplate& control) {
     return QString::fromUtf8(control.caption);
 }
 
-QWidget* CreateWidget(const ControlTemplate& control, QWidget* dialog) {
-    const QString caption = CaptionOf(control);
-    switch (control.kind) {
+}  // namespace
+
+QWidget* CreateControlWidget(ControlKind kind, const char* text, QWidget* parent) {
+    const QString caption = QString::fromUtf8(text);
+    switch (kind) {
         case ControlKind::Edit:
-            return new QLineEdit(dialog);
+            return new QLineEdit(parent);
         case ControlKind::UpDown:
-            return new UpDownControl(dialog);
+            return new UpDownControl(parent);
         case ControlKind::GroupBox:
-            return new QGroupBox(caption, dialog);
+            return new QGroupBox(caption, parent);
         case ControlKind::PushButton:
         case ControlKind::DefaultPushButton: {
-            auto* button = new QPushButton(caption, dialog);
+            auto* button = new QPushButton(caption, parent);
             button->setAutoDefault(true);
-            button->setDefault(control.kind == ControlKind::DefaultPushButton);
+            button->setDefault(kind == ControlKind::DefaultPushButton);
             return button;
         }
         case ControlKind::TabControl:
-            return new QTabWidget(dialog);
+            return new QTabWidget(parent);
         case ControlKind::DropDownList: {
-            auto* list = new QComboBox(dialog);
+            auto* list = new QComboBox(parent);
             list->setEditable(false);
             list->setInsertPolicy(QComboBox::NoInsert);
             list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
             return list;
         }
         case ControlKind::StaticText: {
-            auto* label = new QLabel(caption, dialog);
+            auto* label = new QLabel(caption, parent);
             label->setTextFormat(Qt::PlainText);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             label->setWordWrap(true);
             return label;
         }
         case ControlKind::StaticIcon:
-            return new QLabel(dialog);
+            return new QLabel(parent);
+        case ControlKind::Label:
+            return new QLabel(caption, parent);
     }
-    return new QWidget(dialog);
+    return new QWidget(parent);
 }
 
-}  // namespace
-
 QWidget* CreateControl(const ControlTemplate& control, QWidget* dialog) {
-    QWidget* widget = CreateWidget(control, dialog);
+    QWidget* widget = CreateControlWidget(control.kind, control.caption, dialog);
     widget->setProperty("controlId", control.id);
     QRect place = ToQRect(ControlPixelRect(control));
     if (control.kind == ControlKind::DropDownList) {

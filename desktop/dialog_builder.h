@@ -19,6 +19,10 @@ QFont DialogFont();
 // The client area of a dialog built from the template.
 QSize ClientSize(const DialogTemplate& dialog);
 
+// The widget of a control's kind, a child of parent, with its caption and
+// styles, not yet placed.
+QWidget* CreateControlWidget(ControlKind kind, const char* caption, QWidget* parent);
+
 // The widget standing for one control, a child of dialog at the control's
 // place, with its caption and styles. Hidden controls are created hidden
 // and stay so. The control ID is kept in the widget's "controlId" property.

@@ -23,8 +23,8 @@
 #include <algorithm>
 
 #include "about_box.h"
+#include "band_panel.h"
 #include "dialog_builder.h"
-#include "evolution_panel.h"
 #include "frame_picture.h"
 #include "frame_view.h"
 #include "level_table_view.h"
@@ -57,8 +57,10 @@ WaveWindow::WaveWindow(QWidget* parent) : QDialog(parent) {
     setWindowIcon(CWaveApp::AppIcon());
 
     CreateControls();
-    evolution_ = new EvolutionPanel(this);
-    controls_.insert(evolution_->Controls().begin(), evolution_->Controls().end());
+    for (const BandTemplate& band : BandTemplates()) {
+        bands_.push_back(new BandPanel(band, this));
+        controls_.insert(bands_.back()->Controls().begin(), bands_.back()->Controls().end());
+    }
     openWeb_ = [](const QUrl& url) { QDesktopServices::openUrl(url); };
 
     frame_ = new FrameView(this);
@@ -69,7 +71,8 @@ WaveWindow::WaveWindow(QWidget* parent) : QDialog(parent) {
     dlg_.OnInitDialog();
     frame_->setGeometry(ToQRect(dlg_.PlotRect()));
     levelTable_->Place(dlg_.PlotRect());
-    evolution_->Place(dlg_.PlotRect());
+    for (BandPanel* band : bands_)
+        band->Place(dlg_.PlotRect());
     // The template's width was measured for a narrower font: let the list
     // grow to its longest item, so that every potential reads in full.
     if (auto* list = ControlAs<QComboBox>(res::kPotentialList))
@@ -111,7 +114,8 @@ void WaveWindow::ConnectControls() {
                 [this](int delta) { dlg_.OnSpinDelta(delta); });
     if (auto* tab = ControlAs<QTabWidget>(res::kTab))
         connect(tab, &QTabWidget::currentChanged, this, [this] { dlg_.OnTabChange(); });
-    evolution_->Connect([this](int id) { dlg_.OnCommand(id); }, ControlAs<QTabWidget>(res::kTab));
+    for (BandPanel* band : bands_)
+        band->Connect([this](int id) { dlg_.OnCommand(id); }, ControlAs<QTabWidget>(res::kTab));
     // A choice in the list, by mouse or keys; never a change made by code.
     if (auto* list = ControlAs<QComboBox>(res::kPotentialList))
         connect(list, &QComboBox::activated, this, [this] { dlg_.OnPotentialChange(); });

@@ -15,7 +15,7 @@
 #include "dialog_platform.h"
 #include "wave_dlg.h"
 
-class EvolutionPanel;
+class BandPanel;
 class FrameView;
 class LevelTableView;
 class QAction;
@@ -99,7 +99,7 @@ class WaveWindow : public QDialog, public DialogPlatform {
 
     std::map<int, QWidget*> controls_;  // children of this window
     FrameView* frame_ = nullptr;
-    EvolutionPanel* evolution_ = nullptr;   // the "Evolucion" tab's controls
+    std::vector<BandPanel*> bands_;         // the bands of tabs ("Evolucion")
     LevelTableView* levelTable_ = nullptr;  // the "Niveles" tab's table
     std::map<unsigned, QTimer*> timers_;
     std::vector<std::pair<unsigned, QString>> menuItems_;  // command 0: separator

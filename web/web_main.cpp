@@ -4,13 +4,9 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
-#include <memory>
-#include <optional>
 #include <string>
 
 #include "dialog_template.h"
-#include "evolution_view.h"
-#include "potential_choice.h"
 #include "resources.h"
 #include "wave_dlg.h"
 #include "web_platform.h"
@@ -39,27 +35,34 @@ const char* KindName(ControlKind kind) {
             return "text";
         case ControlKind::StaticIcon:
             return "icon";
+        case ControlKind::Label:
+            return "label";
     }
     return "text";
+}
+
+// A control as the page builds it: its kind, caption ("&" marks a mnemonic)
+// and rectangle in pixels.
+val Control(int id, ControlKind kind, const char* caption, const PixelRect& r, bool visible) {
+    val control = val::object();
+    control.set("id", id);
+    control.set("kind", std::string(KindName(kind)));
+    control.set("caption", std::string(caption));
+    control.set("left", r.left);
+    control.set("top", r.top);
+    control.set("width", r.Width());
+    control.set("height", r.Height());
+    control.set("visible", visible);
+    return control;
 }
 
 // A template as the page builds it: its title and client size in pixels, and
 // its controls in tab order with their pixel rectangles.
 val Layout(const DialogTemplate& dialog) {
     val controls = val::array();
-    for (const ControlTemplate& c : dialog.controls) {
-        const PixelRect r = ControlPixelRect(c);
-        val control = val::object();
-        control.set("id", c.id);
-        control.set("kind", std::string(KindName(c.kind)));
-        control.set("caption", std::string(c.caption));
-        control.set("left", r.left);
-        control.set("top", r.top);
-        control.set("width", r.Width());
-        control.set("height", r.Height());
-        control.set("visible", c.visible);
-        controls.call<void>("push", control);
-    }
+    for (const ControlTemplate& c : dialog.controls)
+        controls.call<void>("push",
+                            Control(c.id, c.kind, c.caption, ControlPixelRect(c), c.visible));
     val layout = val::object();
     layout.set("title", std::string(dialog.title));
     layout.set("width", DialogUnitsToPixelsX(dialog.cx));
@@ -68,8 +71,32 @@ val Layout(const DialogTemplate& dialog) {
     return layout;
 }
 
+// A tab's band: its controls in pixels from the top-left of the plot, a
+// label's with the ID of its buddy.
+val Band(const BandTemplate& band) {
+    val controls = val::array();
+    for (const BandControl& c : band.controls) {
+        val control = Control(c.id, c.kind, c.caption, BandControlPixelRect(c), true);
+        control.set("buddy", c.buddy);
+        controls.call<void>("push", control);
+    }
+    val layout = val::object();
+    layout.set("name", std::string(band.name));
+    layout.set("tab", band.tab);
+    layout.set("height", band.height);
+    layout.set("enterCommand", band.enterCommand);
+    layout.set("controls", controls);
+    return layout;
+}
+
+// Template 102 and the bands of its tabs.
 val MainLayout() {
-    return Layout(MainDialogTemplate());
+    val layout = Layout(MainDialogTemplate());
+    val bands = val::array();
+    for (const BandTemplate& band : BandTemplates())
+        bands.call<void>("push", Band(band));
+    layout.set("bands", bands);
+    return layout;
 }
 val AboutLayout() {
     return Layout(AboutDialogTemplate());
@@ -93,51 +120,14 @@ class WebSession {
     void Timer(unsigned id) { dlg_.OnTimer(id); }
     bool SysCommand(unsigned command) { return dlg_.OnSysCommand(command); }
 
-    // "Ajustes...": a page cannot wait for its answer inside the click, so
-    // the settings dialog runs in three steps: the fields of the chosen
-    // potential's family (null if it has none), then Apply with the texts
-    // typed (the message and the field it names, or an empty message when
-    // the settings were taken), or Cancel.
-    val OpenSettings() {
-        const std::optional<FamilyId> family =
-            PotentialChoice::FamilyOfData(platform_.SelectedListItemData());
-        if (!family) return val::null();
-        settings_ = std::make_unique<SettingsEditor>(dlg_.Choice(), *family);
-        val fields = val::array();
-        for (const SettingsEditor::Field& f : settings_->Fields()) {
-            val field = val::object();
-            field.set("name", f.name);
-            field.set("range", f.range);
-            field.set("text", f.text);
-            fields.call<void>("push", field);
-        }
-        val dialog = val::object();
-        dialog.set("caption", std::string(settings_->Info().caption));
-        dialog.set("formula", std::string(settings_->Info().formula));
-        dialog.set("fields", fields);
-        return dialog;
-    }
+    // The settings dialog's OK with the texts typed into its fields, and its
+    // Cancel; the dialog itself was opened by the command of "Ajustes...".
     val ApplySettings(val texts) {
-        val answer = val::object();
-        answer.set("message", std::string());
-        if (!settings_) return answer;
-        std::vector<SettingsEditor::Field>& fields = settings_->Fields();
-        const auto count = texts["length"].as<unsigned>();
-        for (unsigned i = 0; i < count && i < fields.size(); ++i)
-            fields[i].text = texts[i].as<std::string>();
-        if (const std::optional<std::string> message = settings_->Apply()) {
-            answer.set("message", *message);
-            answer.set("field", settings_->BadField());
-            return answer;
-        }
-        settings_.reset();
-        dlg_.OnPotentialChange();
+        val answer = platform_.ApplySettings(texts);
+        if (answer["applied"].as<bool>()) dlg_.OnPotentialChange();
         return answer;
     }
-    void CancelSettings() {
-        if (settings_) settings_->Cancel();
-        settings_.reset();
-    }
+    void CancelSettings() { platform_.CancelSettings(); }
 
     // Draws what is due and returns the frame for the canvas (rows top to
     // bottom, RGBA), a view of the module's memory valid until the next call.
@@ -189,16 +179,18 @@ class WebSession {
   private:
     WebPlatform platform_;
     CWaveDlg dlg_{platform_};
-    std::unique_ptr<SettingsEditor> settings_;
 };
 
-// What the page needs to know of the dialog beyond its template.
+// What the page needs to know of the dialog beyond its templates: the IDs
+// of the controls it treats apart, the About entry's command.
 val Constants() {
     val c = val::object();
+    c.set("predictor", res::kPredictor);
+    c.set("tabs", res::kTab);
+    c.set("potentialList", res::kPotentialList);
     c.set("settingsButton", res::kSettings);
-    c.set("evolutionTab", res::kEvolutionTab);
-    c.set("evolutionBandHeight", EvolutionView::kBandHeight);
-    c.set("evolutionApply", res::kEvolutionApply);
+    c.set("aboutCommand", res::kAboutBoxCommand);
+    c.set("ok", res::kOk);
     return c;
 }
 
@@ -216,7 +208,6 @@ EMSCRIPTEN_BINDINGS(velquor) {
         .function("potentialChanged", &WebSession::PotentialChanged)
         .function("timer", &WebSession::Timer)
         .function("sysCommand", &WebSession::SysCommand)
-        .function("openSettings", &WebSession::OpenSettings)
         .function("applySettings", &WebSession::ApplySettings)
         .function("cancelSettings", &WebSession::CancelSettings)
         .function("paint", &WebSession::Paint)

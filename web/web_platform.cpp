@@ -81,6 +81,47 @@ void WebPlatform::RunAboutBox() {
     Host().call<void>("runAboutBox");
 }
 
+void WebPlatform::RunSettingsDialog(SettingsEditor& editor) {
+    settings_ = std::make_unique<SettingsEditor>(editor);
+    emscripten::val fields = emscripten::val::array();
+    for (const SettingsEditor::Field& f : settings_->Fields()) {
+        emscripten::val field = emscripten::val::object();
+        field.set("name", f.name);
+        field.set("range", f.range);
+        field.set("text", f.text);
+        fields.call<void>("push", field);
+    }
+    emscripten::val dialog = emscripten::val::object();
+    dialog.set("caption", std::string(settings_->Info().caption));
+    dialog.set("formula", std::string(settings_->Info().formula));
+    dialog.set("fields", fields);
+    Host().call<void>("runSettingsDialog", dialog);
+}
+
+emscripten::val WebPlatform::ApplySettings(const emscripten::val& texts) {
+    emscripten::val answer = emscripten::val::object();
+    answer.set("message", std::string());
+    answer.set("applied", false);
+    if (!settings_) return answer;
+    std::vector<SettingsEditor::Field>& fields = settings_->Fields();
+    const auto count = texts["length"].as<unsigned>();
+    for (unsigned i = 0; i < count && i < fields.size(); ++i)
+        fields[i].text = texts[i].as<std::string>();
+    if (const std::optional<std::string> message = settings_->Apply()) {
+        answer.set("message", *message);
+        answer.set("field", settings_->BadField());
+        return answer;
+    }
+    settings_.reset();
+    answer.set("applied", true);
+    return answer;
+}
+
+void WebPlatform::CancelSettings() {
+    if (settings_) settings_->Cancel();
+    settings_.reset();
+}
+
 void WebPlatform::SetLevelTable(const std::vector<std::string>& columns,
                                 const std::vector<std::vector<std::string>>& rows) {
     emscripten::val captions = emscripten::val::array();

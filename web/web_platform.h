@@ -4,11 +4,15 @@
 // handler call through WebSession (web_main.cpp).
 #pragma once
 
+#include <emscripten/val.h>
+
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "dialog_platform.h"
+#include "potential_choice.h"
 
 class WebPlatform : public DialogPlatform {
   public:
@@ -29,9 +33,21 @@ class WebPlatform : public DialogPlatform {
     void AppendAboutMenuItem(unsigned command, const std::string& text) override;
     void OpenWebAddress(const std::string& address) override;
     void RunAboutBox() override;
+    // A page cannot wait inside the click: the page is handed the editor's
+    // fields and opens its settings dialog, and this returns at once. A
+    // copy of the editor, of the same choice and family, stays here for the
+    // dialog's OK or Cancel.
+    void RunSettingsDialog(SettingsEditor& editor) override;
     void SetLevelTable(const std::vector<std::string>& columns,
                        const std::vector<std::vector<std::string>>& rows) override;
     void ShowLevelTable(bool shown) override;
+
+    // OK with the texts typed: {message, field, applied}, the message and the
+    // field it names when one does not read (the dialog stays open), or an
+    // empty message and applied when the settings were taken.
+    emscripten::val ApplySettings(const emscripten::val& texts);
+    // Cancel: nothing changes.
+    void CancelSettings();
 
     int FrameWidth() const { return width_; }
     int FrameHeight() const { return height_; }
@@ -44,4 +60,5 @@ class WebPlatform : public DialogPlatform {
     int height_ = 0;
     std::vector<std::uint8_t> bits_;  // bottom row first, blue-green-red
     std::vector<std::uint8_t> rgba_;
+    std::unique_ptr<SettingsEditor> settings_;  // while the settings dialog is open
 };

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdlib>
 
+#include "evolution_view.h"
 #include "resources.h"
 
 namespace {
@@ -37,6 +38,29 @@ constexpr std::array kAboutControls{
 const DialogTemplate kMain{res::kTitle, 439, 442, kMainControls};
 const DialogTemplate kAbout{res::kAboutTitle, 235, 55, kAboutControls};
 
+// The "Evolucion" tab: what to superpose, then how it runs, in two rows.
+constexpr std::array kEvolutionBand{
+    BandControl{-1, K::Label, "&Estados", 6, 5, 80, 22, res::kEvolutionStates},
+    BandControl{res::kEvolutionStates, K::Edit, "", 92, 5, 90, 22, 0},
+    BandControl{-1, K::Label, "&Pesos", 188, 5, 53, 22, res::kEvolutionWeights},
+    BandControl{res::kEvolutionWeights, K::Edit, "", 247, 5, 110, 22, 0},
+    BandControl{-1, K::Label, "&Fases", 363, 5, 31, 22, res::kEvolutionPhases},
+    BandControl{res::kEvolutionPhases, K::Edit, "", 400, 5, 110, 22, 0},
+    BandControl{res::kEvolutionApply, K::PushButton, "&Aplicar", 516, 5, 80, 21, 0},
+    BandControl{res::kEvolutionPlay, K::PushButton, res::kPauseCaption, 6, 32, 80, 21, 0},
+    BandControl{res::kEvolutionReset, K::PushButton, "t = &0", 92, 32, 80, 21, 0},
+    BandControl{-1, K::Label, "&Velocidad", 188, 32, 53, 22, res::kEvolutionSpeed},
+    BandControl{res::kEvolutionSpeed, K::Edit, "", 247, 32, 50, 22, 0},
+    BandControl{-1, K::Label, "&t", 363, 32, 31, 22, res::kEvolutionTime},
+    BandControl{res::kEvolutionTime, K::Edit, "", 400, 32, 70, 22, 0},
+    BandControl{res::kEvolutionEnergy, K::Label, "", 516, 32, 102, 22, 0},
+};
+
+constexpr std::array kBands{
+    BandTemplate{"evolution", res::kEvolutionTab, EvolutionView::kBandHeight, res::kEvolutionApply,
+                 kEvolutionBand},
+};
+
 }  // namespace
 
 const DialogTemplate& MainDialogTemplate() {
@@ -44,6 +68,9 @@ const DialogTemplate& MainDialogTemplate() {
 }
 const DialogTemplate& AboutDialogTemplate() {
     return kAbout;
+}
+std::span<const BandTemplate> BandTemplates() {
+    return kBands;
 }
 
 int MulDiv(int a, int b, int c) {
@@ -72,4 +99,8 @@ PixelRect MainControlPixelRect(int id) {
     for (const ControlTemplate& c : MainDialogTemplate().controls)
         if (c.id == id) return ControlPixelRect(c);
     return {};
+}
+
+PixelRect BandControlPixelRect(const BandControl& control) {
+    return {control.x, control.y, control.x + control.cx, control.y + control.cy};
 }

@@ -27,6 +27,9 @@ enum class ControlKind {
     DropDownList,
     StaticText,
     StaticIcon,
+    // One line of text centred on its height; "&" marks a mnemonic that
+    // gives the focus to the label's buddy.
+    Label,
 };
 
 struct ControlTemplate {
@@ -47,6 +50,29 @@ struct DialogTemplate {
 const DialogTemplate& MainDialogTemplate();
 const DialogTemplate& AboutDialogTemplate();
 
+// A control of a band, in pixels from the top-left corner of the plot
+// rectangle.
+struct BandControl {
+    int id;  // the control ID; negative for a label, which has none
+    ControlKind kind;
+    const char* caption;  // "&" marks the mnemonic
+    int x, y, cx, cy;     // pixels
+    int buddy;            // a label's: the control its mnemonic focuses; 0 for none
+};
+
+// The controls a tab lays over the top rows of the plot rectangle (which its
+// picture leaves blank), shown while that tab is selected.
+struct BandTemplate {
+    const char* name;                       // "evolution": the page's element is "evolution-band"
+    int tab;                                // the index of the tab it belongs to
+    int height;                             // pixels, across the plot's width
+    int enterCommand;                       // what Enter in one of its fields runs
+    std::span<const BandControl> controls;  // in tab order
+};
+
+// The bands of the main dialog's tabs: the "Evolucion" tab's.
+std::span<const BandTemplate> BandTemplates();
+
 // The 8-point dialog font at 96 dots per inch: base units 6 x 13.
 inline constexpr int kBaseUnitX = 6;
 inline constexpr int kBaseUnitY = 13;
@@ -61,3 +87,5 @@ int DialogUnitsToPixelsY(int units);
 PixelRect ControlPixelRect(const ControlTemplate& control);
 // A control of the main dialog by ID; all zero for an ID it does not have.
 PixelRect MainControlPixelRect(int id);
+// A band control's rectangle in pixels from the top-left of the plot.
+PixelRect BandControlPixelRect(const BandControl& control);

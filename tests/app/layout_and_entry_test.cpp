@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <set>
+
 #include "data_exchange.h"
 #include "dialog_template.h"
 #include "headless_host.h"
@@ -24,6 +27,43 @@ TEST(DialogLayout, PlotGroupAndFrame) {
     EXPECT_EQ(session.Platform().frameHeight, 584);
     EXPECT_EQ(dlg.Frame().Width(), 624);
     EXPECT_EQ(dlg.Frame().Height(), 584);
+}
+
+// Each band lies within the plot's width and its own height, its controls
+// do not overlap and have IDs no other control has, a label's buddy is the
+// control after it, and Enter runs one of its buttons.
+TEST(DialogLayout, BandsFitOverThePlotAndNameTheirControls) {
+    std::set<int> ids;
+    for (const ControlTemplate& c : MainDialogTemplate().controls)
+        ids.insert(c.id);
+    const int plotWidth = HeadlessSession().Dialog().PlotRect().Width();
+    ASSERT_EQ(BandTemplates().size(), 1u);
+    EXPECT_EQ(BandTemplates()[0].tab, res::kEvolutionTab);
+    for (const BandTemplate& band : BandTemplates()) {
+        bool enterIsAButton = false;
+        for (std::size_t i = 0; i < band.controls.size(); ++i) {
+            const BandControl& c = band.controls[i];
+            const PixelRect r = BandControlPixelRect(c);
+            EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= plotWidth &&
+                        r.bottom <= band.height)
+                << c.caption << " " << c.id;
+            for (std::size_t j = 0; j < i; ++j) {
+                const PixelRect o = BandControlPixelRect(band.controls[j]);
+                EXPECT_TRUE(r.right <= o.left || o.right <= r.left || r.bottom <= o.top ||
+                            o.bottom <= r.top)
+                    << c.caption << " " << c.id << " overlaps " << band.controls[j].id;
+            }
+            EXPECT_TRUE(c.id < 0 || ids.insert(c.id).second) << c.id;
+            if (c.buddy != 0) {
+                EXPECT_EQ(c.kind, ControlKind::Label);
+                EXPECT_NE(std::strchr(c.caption, '&'), nullptr) << c.caption;
+                ASSERT_LT(i + 1, band.controls.size());
+                EXPECT_EQ(band.controls[i + 1].id, c.buddy);
+            }
+            enterIsAButton |= c.id == band.enterCommand && c.kind == ControlKind::PushButton;
+        }
+        EXPECT_TRUE(enterIsAButton) << band.name;
+    }
 }
 
 namespace {

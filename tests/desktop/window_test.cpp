@@ -116,6 +116,38 @@ class WindowTest : public QObject {
         QVERIFY(!ControlOf<QPushButton>(*window, res::kSearch)->isDefault());
     }
 
+    // Each band over the plot's top rows, its controls at their template's
+    // rectangles, a label's mnemonic focusing its buddy, Tab in template order.
+    void bandsAreTheirTemplatesOverThePlot() {
+        auto window = OpenWindow();
+        ControlOf<QTabWidget>(*window, res::kTab)->setCurrentIndex(res::kEvolutionTab);
+        for (const BandTemplate& band : BandTemplates()) {
+            QWidget* strip = nullptr;
+            std::vector<QWidget*> focusable;
+            for (const BandControl& c : band.controls) {
+                if (c.buddy != 0) {
+                    QTest::keySequence(window.get(),
+                                       QKeySequence::mnemonic(QString::fromUtf8(c.caption)));
+                    QCOMPARE(ControlIdOf(QApplication::focusWidget()), c.buddy);
+                }
+                if (c.id < 0) continue;
+                QWidget* w = window->Control(c.id);
+                QVERIFY(w);
+                strip = w->parentWidget();
+                QCOMPARE(w->geometry(), ToQRect(BandControlPixelRect(c)));
+                if (w->focusPolicy() & Qt::TabFocus) focusable.push_back(w);
+            }
+            QVERIFY(strip && strip->isVisible());
+            const PixelRect plot = window->Dialog().PlotRect();
+            QCOMPARE(strip->geometry(), QRect(plot.left, plot.top, plot.Width(), band.height));
+            focusable.front()->setFocus();
+            for (std::size_t i = 1; i < focusable.size(); ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QCOMPARE(QApplication::focusWidget(), focusable[i]);
+            }
+        }
+    }
+
     void tabVisitsTheVisibleControlsInTemplateOrder() {
         auto window = OpenWindow();
         std::vector<int> visited{ControlIdOf(QApplication::focusWidget())};

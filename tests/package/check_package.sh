@@ -10,6 +10,13 @@ set -euo pipefail
 source_dir=$1 work=$2 built_cli=$3
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+for tool in dpkg-buildflags dpkg-shlibdeps fakeroot lintian desktop-file-validate appstreamcli file; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "SKIP: $tool is missing (Debian: dpkg-dev, fakeroot, lintian, desktop-file-utils, appstream, file; scripts/test installs them)"
+    exit 77
+  fi
+done
+
 "$source_dir/scripts/package" "$work/build" >"$work.log" 2>&1 || { cat "$work.log"; fail "scripts/package"; }
 grep -E '^[EWI]: ' "$work.log" || true
 debs=("$work"/build/velquor_*.deb)

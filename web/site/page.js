@@ -1,5 +1,5 @@
 // The page as the dialog's window. The controls are laid out from the dialog
-// template the module hands over; every request of the dialog (texts, list,
+// template the module hands over, and each tab's band from its own; every request of the dialog (texts, list,
 // tabs, timer, paint, message boxes) arrives at velquorHost, and every user
 // event goes to the module as one handler call. What the program does is the
 // module's business, not this page's.
@@ -12,6 +12,7 @@
   context.imageSmoothingEnabled = false;
 
   const controls = new Map(); // template ID -> element
+  const bands = []; // {tab, element}: each tab's band of controls over the plot
   const timers = new Map(); // timer ID -> interval handle
   const heldTicks = new Set(); // ticks that came while a message was up
   const menuItems = []; // {command, text}; command 0 is a separator
@@ -30,8 +31,6 @@
   let listOpen = false;
 
   const KEY_ENTER = "Enter";
-  const PREDICTOR = 1005;
-  const ABOUT_COMMAND = 0x0010;
 
   // ---- Building the page from the templates ---------------------------------
 
@@ -41,6 +40,11 @@
     element.style.top = `${c.top}px`;
     element.style.width = `${c.width}px`;
     element.style.height = `${c.height}px`;
+  }
+
+  // A caption as it reads: "&" marks a mnemonic, "&&" stands for "&".
+  function captionText(caption) {
+    return caption.replace(/&(.)/g, "$1");
   }
 
   function createControl(c) {
@@ -56,7 +60,7 @@
       case "default-button":
         element = document.createElement("button");
         element.type = "button";
-        element.textContent = c.caption;
+        element.textContent = captionText(c.caption);
         if (c.kind === "default-button") element.classList.add("default");
         element.addEventListener("click", () => command(c.id));
         break;
@@ -78,6 +82,13 @@
       case "icon":
         element = document.createElement("div");
         element.className = "icon sysmenu-button";
+        break;
+      case "label":
+        // One line, centred on its height; a click focuses its buddy.
+        element = document.createElement("label");
+        element.className = "label";
+        element.textContent = captionText(c.caption);
+        if (c.buddy) element.htmlFor = `c${c.buddy}`;
         break;
       default:
         element = document.createElement("div");
@@ -138,16 +149,16 @@
   }
 
   function tabs() {
-    return [...controls.get(1010).querySelectorAll(".tab")];
+    return [...controls.get(constants.tabs).querySelectorAll(".tab")];
   }
 
   function chooseTab(index) {
     const all = tabs();
     if (index < 0 || index >= all.length || index === velquorHost.currentTab()) return;
     all.forEach((tab, i) => tab.setAttribute("aria-selected", String(i === index)));
-    controls.get(1010).focus();
+    controls.get(constants.tabs).focus();
     session.tabChanged();
-    showEvolutionBand();
+    showBands();
   }
 
   // ---- The drop-down list ---------------------------------------------------
@@ -204,7 +215,7 @@
   }
 
   function showList(open) {
-    const element = controls.get(1011);
+    const element = controls.get(constants.potentialList);
     if (!element) return;
     listOpen = open && !element.classList.contains("disabled");
     element.querySelector(".list-items").hidden = !listOpen;
@@ -212,7 +223,7 @@
   }
 
   function showSelectedItem() {
-    const element = controls.get(1011);
+    const element = controls.get(constants.potentialList);
     const item = listItems[selectedItem];
     element.querySelector(".list-text").textContent = item ? item.text : "";
     element.querySelectorAll("li").forEach((li, i) => {
@@ -292,7 +303,7 @@
     document.getElementById("about-layer").hidden = true;
     updateModality();
     // The keyboard goes back to where it was before the box.
-    const back = aboutReturn && aboutReturn.offsetParent !== null ? aboutReturn : controls.get(PREDICTOR);
+    const back = aboutReturn && aboutReturn.offsetParent !== null ? aboutReturn : controls.get(constants.predictor);
     aboutReturn = null;
     if (back) back.focus();
   }
@@ -302,7 +313,7 @@
     document.getElementById("about-title").textContent = layout.title;
     const into = document.getElementById("about-client");
     for (const [id, element] of buildDialog(layout, into)) {
-      if (id === 1) {
+      if (id === constants.ok) {
         element.id = "about-ok";
         element.addEventListener("click", closeAbout);
       }
@@ -336,9 +347,9 @@
 
   // ---- The settings dialog of the chosen potential ---------------------------
 
-  function openSettings() {
-    const dialog = session.openSettings();
-    if (!dialog) return;
+  // Opened by the dialog's handler of "Ajustes...", which returns at once:
+  // OK and Cancel go to the session later.
+  function openSettings(dialog) {
     document.getElementById("settings-title").textContent = dialog.caption;
     document.getElementById("settings-formula").textContent = dialog.formula;
     const grid = document.getElementById("settings-fields");
@@ -393,54 +404,30 @@
     closeSettings();
   }
 
-  // ---- The band of the "Evolucion" tab -----------------------------------------
+  // ---- The bands of the tabs ("Evolucion") ------------------------------------------
 
-  // In tab order: what to superpose, then how it runs, in two rows of a grid.
-  // The dialog reads and writes these fields and labels by their IDs as any
-  // other control's.
-  const BAND = [
-    ["label", "Estados", 1040], ["edit", 1040], ["label", "Pesos", 1041], ["edit", 1041],
-    ["label", "Fases", 1042], ["edit", 1042], ["button", 1045, "Aplicar"],
-    ["button", 1046, ""], ["button", 1047, "t = 0"], ["label", "Velocidad", 1043], ["edit", 1043],
-    ["label", "t", 1044], ["edit", 1044], ["static", 1048],
-  ];
+  // Each band's controls at their template's rectangles, from the top-left of
+  // the plot. The dialog reads and writes them by their IDs as any other
+  // control's; Enter in one of its fields runs the band's command.
+  function buildBands(layouts) {
+    for (const layout of layouts) {
+      const element = document.createElement("div");
+      element.id = `${layout.name}-band`;
+      element.className = "band";
+      element.dataset.enter = String(layout.enterCommand);
+      element.hidden = true;
+      for (const c of layout.controls) {
+        const control = createControl(c);
+        if (c.id >= 0) controls.set(c.id, control);
+        element.append(control);
+      }
+      client.append(element);
+      bands.push({ layout, element });
+    }
+  }
 
-  function buildEvolutionBand() {
-    const band = document.createElement("div");
-    band.id = "evolution-band";
-    band.className = "evolution-band";
-    band.hidden = true;
-    BAND.forEach(([kind, a, b], index) => {
-      let element;
-      if (kind === "label") {
-        element = document.createElement("label");
-        element.textContent = a;
-        element.htmlFor = `c${b}`;
-      } else if (kind === "edit") {
-        element = document.createElement("input");
-        element.type = "text";
-        element.spellcheck = false;
-        element.autocomplete = "off";
-      } else if (kind === "button") {
-        element = document.createElement("button");
-        element.type = "button";
-        element.textContent = b;
-        element.addEventListener("click", () => command(a));
-      } else {
-        element = document.createElement("span");
-        element.className = "static";
-      }
-      const row = index < 7 ? 1 : 2;
-      const column = index < 7 ? index + 1 : index - 6;
-      element.style.gridArea = `${row} / ${column} / ${row + 1} / ${column === 7 && row === 2 ? 9 : column + 1}`;
-      if (kind !== "label") {
-        element.id = `c${a}`;
-        element.dataset.kind = kind;
-        controls.set(a, element);
-      }
-      band.append(element);
-    });
-    client.append(band);
+  function showBands() {
+    for (const { layout, element } of bands) element.hidden = velquorHost.currentTab() !== layout.tab;
   }
 
   // ---- The table of the "Niveles" tab -------------------------------------------
@@ -479,17 +466,11 @@
     );
   }
 
-  function showEvolutionBand() {
-    const band = document.getElementById("evolution-band");
-    if (band) band.hidden = velquorHost.currentTab() !== constants.evolutionTab;
-  }
-
   // ---- Events of the page ---------------------------------------------------
 
   function command(id) {
     if (messageFor !== null || aboutOpen || settingsFields !== null) return;
-    if (id === constants.settingsButton) openSettings();
-    else session.command(id);
+    session.command(id);
   }
 
   function tick(id) {
@@ -533,19 +514,20 @@
     }
     if (event.key === "F1") {
       event.preventDefault();
-      session.sysCommand(ABOUT_COMMAND);
+      session.sysCommand(constants.aboutCommand);
     } else if (event.key === KEY_ENTER && !event.repeat) {
       // Enter runs the default button, unless a button has the focus: then
-      // that button is pressed (the browser clicks it). In the fields of the
-      // "Evolucion" band it applies them instead.
+      // that button is pressed (the browser clicks it). In the fields of a
+      // band it runs the band's command instead ("Aplicar" of "Evolucion").
       if (event.target instanceof HTMLButtonElement && event.target.closest("#client")) return;
       event.preventDefault();
-      if (event.target.closest("#evolution-band")) {
-        command(constants.evolutionApply);
+      const band = event.target.closest(".band");
+      if (band) {
+        command(Number(band.dataset.enter));
         return;
       }
-      const predictor = controls.get(PREDICTOR);
-      if (predictor && !predictor.disabled) command(PREDICTOR);
+      const predictor = controls.get(constants.predictor);
+      if (predictor && !predictor.disabled) command(constants.predictor);
     }
   }
 
@@ -660,7 +642,7 @@
       requestAnimationFrame(paint);
     },
     insertTab(index, text) {
-      const row = controls.get(1010).querySelector(".tab-row");
+      const row = controls.get(constants.tabs).querySelector(".tab-row");
       const tab = document.createElement("div");
       tab.className = "tab";
       tab.setAttribute("role", "tab");
@@ -685,7 +667,7 @@
       li.textContent = text;
       li.dataset.index = String(listItems.length - 1);
       li.setAttribute("role", "option");
-      const list = controls.get(1011);
+      const list = controls.get(constants.potentialList);
       list.querySelector(".list-items").append(li);
       showSelectedItem();
       // The template's width was measured for a narrower font: the list grows
@@ -736,6 +718,9 @@
     showLevelTable(shown) {
       document.getElementById("levels-panel").hidden = !shown;
     },
+    runSettingsDialog(dialog) {
+      openSettings(dialog);
+    },
     runAboutBox() {
       if (!aboutOpen) aboutReturn = document.activeElement;
       aboutOpen = true;
@@ -753,6 +738,7 @@
     document.title = layout.title;
     document.getElementById("title").textContent = layout.title;
     for (const [id, element] of buildDialog(layout, client)) controls.set(id, element);
+    buildBands(layout.bands);
     buildAbout();
   }
 
@@ -767,12 +753,13 @@
     levels.style.top = `${r.top}px`;
     levels.style.width = `${r.right - r.left}px`;
     levels.style.height = `${r.bottom - r.top}px`;
-    // The band lies over the top rows of the frame, which its picture leaves blank.
-    const band = document.getElementById("evolution-band");
-    band.style.left = `${r.left}px`;
-    band.style.top = `${r.top}px`;
-    band.style.width = `${r.right - r.left}px`;
-    band.style.height = `${constants.evolutionBandHeight}px`;
+    // A band lies over the top rows of the frame, which its picture leaves blank.
+    for (const { layout, element } of bands) {
+      element.style.left = `${r.left}px`;
+      element.style.top = `${r.top}px`;
+      element.style.width = `${r.right - r.left}px`;
+      element.style.height = `${layout.height}px`;
+    }
   }
 
   let Module = null;
@@ -784,11 +771,10 @@
     connectPage();
     session = new module.WebSession();
     window.velquorSession = session;
-    buildEvolutionBand();
     buildLevelsPanel();
     session.start();
     placeFrame();
-    showEvolutionBand();
+    showBands();
     // The first tab stop has the focus, as in the window.
     const first = [...client.querySelectorAll("button, input, [tabindex='0']")].find(
       (e) => e.offsetParent !== null && !e.disabled,

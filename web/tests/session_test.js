@@ -338,6 +338,17 @@ test("Evolucion: the band over the frame, the animation, a time typed", async ()
   await clickAndPaint(page, '#c1010 .tab[data-tab="3"]');
   const band = await page.$eval("#evolution-band", (e) => [e.hidden, e.style.left, e.style.top, e.style.width]);
   assert.deepEqual(band, [false, "19px", "111px", "624px"]);
+  // Its controls at their template's rectangles, as in the window.
+  const misplaced = await page.evaluate(() => {
+    const [layout] = window.velquorModule.mainLayout().bands;
+    const element = document.getElementById(`${layout.name}-band`);
+    const origin = element.getBoundingClientRect();
+    return layout.controls.filter((c, i) => {
+      const r = element.children[i].getBoundingClientRect();
+      return [r.left - origin.left, r.top - origin.top, r.width, r.height].join() !== [c.left, c.top, c.width, c.height].join();
+    }).map((c) => c.caption || c.id);
+  });
+  assert.deepEqual(misplaced, []);
   // It plays on display frames: the time moves and the picture with it.
   const t0 = Number(await page.$eval("#c1044", (e) => e.value));
   const before = await s.canvasRgb(page);
