@@ -27,7 +27,7 @@
 #include "dialog_builder.h"
 #include "frame_picture.h"
 #include "frame_view.h"
-#include "level_table_view.h"
+#include "levels_tab_view.h"
 #include "recorded_levels.h"
 #include "resources.h"
 #include "settings_dialog.h"
@@ -66,7 +66,7 @@ WaveWindow::WaveWindow(QWidget* parent) : QDialog(parent) {
     frame_ = new FrameView(this);
     frame_->SetBeforePaint([this] { dlg_.OnPaint(); });
     frame_->raise();
-    levelTable_ = new LevelTableView(this);
+    levelTable_ = new LevelsTabView(this);
 
     dlg_.OnInitDialog();
     frame_->setGeometry(ToQRect(dlg_.PlotRect()));

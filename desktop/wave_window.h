@@ -17,7 +17,7 @@
 
 class BandPanel;
 class FrameView;
-class LevelTableView;
+class LevelsTabView;
 class QAction;
 class QImage;
 class QMenu;
@@ -99,8 +99,8 @@ class WaveWindow : public QDialog, public DialogPlatform {
 
     std::map<int, QWidget*> controls_;  // children of this window
     FrameView* frame_ = nullptr;
-    std::vector<BandPanel*> bands_;         // the bands of tabs ("Evolucion")
-    LevelTableView* levelTable_ = nullptr;  // the "Niveles" tab's table
+    std::vector<BandPanel*> bands_;        // the bands of tabs ("Evolucion")
+    LevelsTabView* levelTable_ = nullptr;  // the "Niveles" tab's table
     std::map<unsigned, QTimer*> timers_;
     std::vector<std::pair<unsigned, QString>> menuItems_;  // command 0: separator
     std::function<void(const QUrl&)> openWeb_;

@@ -23,7 +23,18 @@ bool CWaveDlg::OnInitDialog() {
     HandlerScope scope(*this);
     UpdateData(false);
     platform_.AppendAboutMenuItem(res::kAboutBoxCommand, res::kAboutMenuText);
+    SetUpPotentials();
+    SetUpFrame();
+    SetUpTabs();
+    energy_ = model::kInitialEnergy;
+    UpdateData(false);
+    FillControls();
+    OnPotentialChange();
+    return true;
+}
 
+// The three potentials of the start at their settings; the oscillator chosen.
+void CWaveDlg::SetUpPotentials() {
     woodsSaxon_.SetStrength(-16.0);
     well_.SetHalfWidth(2.0);
     well_.SetDepth(-8.0);
@@ -32,14 +43,21 @@ bool CWaveDlg::OnInitDialog() {
     potential_ = &oscillator_;
     search_.SetPotential(potential_);
     views_.SetPotential(potential_, choice_.Classic());
+}
 
+// The frame at the plot rectangle, and the views' scales as at the start.
+void CWaveDlg::SetUpFrame() {
     CreateFrameBitmap();
     const auto width = static_cast<std::uint16_t>(plotRect_.Width());
     const auto height = static_cast<std::uint16_t>(plotRect_.Height());
     if (width > 0 && height > 0 && plotRect_.Width() == width && plotRect_.Height() == height)
         frame_.Create(width, height, kRgb24);
     views_.SetViews(StartViews(width, height));
+}
 
+// The tools of the "Evolucion" and "Niveles" tabs, and where their levels
+// come from.
+void CWaveDlg::SetUpTabs() {
     using S = CurveStyles;
     evolution_ = std::make_unique<EvolutionView>(
         platform_, frame_,
@@ -52,10 +70,10 @@ bool CWaveDlg::OnInitDialog() {
     evolution_->SetLevelSource([this] {
         return AccurateLevelsOnGrid(CurrentPotentialInfo(), CurrentSearchBounds().ceiling);
     });
+}
 
-    energy_ = model::kInitialEnergy;
-    UpdateData(false);
-
+// The tabs and the list of potentials, the oscillator selected.
+void CWaveDlg::FillControls() {
     platform_.InsertTab(0, "Normal");
     platform_.InsertTab(1, "Zoom");
     platform_.InsertTab(res::kLevelsTab, res::kLevelsTabText);
@@ -65,9 +83,6 @@ bool CWaveDlg::OnInitDialog() {
     platform_.AddListItem("Pozo Finito", 3);
     PotentialChoice::AddListItems(platform_);
     platform_.SelectListItem(1);
-
-    OnPotentialChange();
-    return true;
 }
 
 bool CWaveDlg::UpdateData(bool saveAndValidate) {

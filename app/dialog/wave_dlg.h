@@ -95,6 +95,10 @@ class CWaveDlg {
         CWaveDlg& dlg_;
     };
 
+    void SetUpPotentials();
+    void SetUpFrame();
+    void SetUpTabs();
+    void FillControls();
     void OnPredictor();
     void SearchStep();
     void OnPlay();

@@ -1,8 +1,8 @@
-#include "level_table_view.h"
+#include "levels_tab_view.h"
 
 #include <QHeaderView>
 
-LevelTableView::LevelTableView(QWidget* window) : QTableWidget(window) {
+LevelsTabView::LevelsTabView(QWidget* window) : QTableWidget(window) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setAlternatingRowColors(true);
@@ -11,12 +11,12 @@ LevelTableView::LevelTableView(QWidget* window) : QTableWidget(window) {
     hide();
 }
 
-void LevelTableView::Place(const PixelRect& plot) {
+void LevelsTabView::Place(const PixelRect& plot) {
     setGeometry(plot.left, plot.top, plot.Width(), plot.Height());
 }
 
-void LevelTableView::SetRows(const std::vector<std::string>& columns,
-                             const std::vector<std::vector<std::string>>& rows) {
+void LevelsTabView::SetRows(const std::vector<std::string>& columns,
+                            const std::vector<std::vector<std::string>>& rows) {
     clear();
     clearSpans();
     setColumnCount(static_cast<int>(columns.size()));

@@ -8,9 +8,9 @@
 
 #include "dialog_template.h"
 
-class LevelTableView : public QTableWidget {
+class LevelsTabView : public QTableWidget {
   public:
-    explicit LevelTableView(QWidget* window);
+    explicit LevelsTabView(QWidget* window);
 
     void Place(const PixelRect& plot);
     void SetRows(const std::vector<std::string>& columns,
