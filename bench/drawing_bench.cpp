@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "bench_support.h"
-#include "level_views.h"
 
 namespace {
 
@@ -25,19 +24,15 @@ BENCHMARK(BM_MemsetFrame)->Unit(benchmark::kMicrosecond);
 
 void BM_ClearFrame(benchmark::State& state) {
     HeadlessSession session;
-    const BufferImage& shown = session.Dialog().Frame();
-    BufferImage frame;
-    frame.Create(static_cast<std::uint16_t>(shown.Width()),
-                 static_cast<std::uint16_t>(shown.Height()), kRgb24);
-    const ViewFrame normal = StartViews(shown.Width(), shown.Height()).normal;
-    PlotCanvas canvas(&frame, normal.pixelsPerUnit, 0.0, normal.origin);
+    bench::OwnViews own(session.Dialog());
+    PlotCanvas canvas(&own.frame, 30.0, 0.0, {});  // a clear knows no scale
     const PixelRGB24 white(255, 255, 255);
     for (auto _ : state) {
         canvas.Clear(white);
-        benchmark::DoNotOptimize(frame.Data());
+        benchmark::DoNotOptimize(own.frame.Data());
         benchmark::ClobberMemory();
     }
-    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(frame.ByteSize()));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(own.frame.ByteSize()));
 }
 BENCHMARK(BM_ClearFrame)->Unit(benchmark::kMicrosecond);
 
@@ -85,22 +80,15 @@ void BM_RedrawZoomNewLevels(benchmark::State& state) {
     const int count = bench::SearchAllLevels(session);
     const CWaveDlg& d = session.Dialog();
     std::vector<SearchLevel> levels(d.Search().Levels().begin(), d.Search().Levels().end());
-    BufferImage frame;
-    frame.Create(static_cast<std::uint16_t>(d.Frame().Width()),
-                 static_cast<std::uint16_t>(d.Frame().Height()), kRgb24);
-    CurveStyles styles;
-    LevelViews views(frame, styles);
-    views.SetViews(StartViews(d.Frame().Width(), d.Frame().Height()));
-    views.SetPotential(&d.Potential(), true);
-    views.SetNormalisation(d.Views().Normaliser().Interval().y, HUGE_VAL);
+    bench::OwnViews own(d);
     state.counters["levels"] = count;
     double hair = 1e-13;
     for (auto _ : state) {
         for (SearchLevel& level : levels)
             level.energy += hair;
         hair = -hair;
-        views.DrawZoom(d.Potential(), levels);
-        benchmark::DoNotOptimize(frame.Data());
+        own.views.DrawZoom(d.Potential(), levels);
+        benchmark::DoNotOptimize(own.frame.Data());
     }
 }
 BENCHMARK(BM_RedrawZoomNewLevels)->Unit(benchmark::kMicrosecond);

@@ -2,7 +2,6 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_support.h"
-#include "level_views.h"
 
 namespace {
 
@@ -31,20 +30,15 @@ void BM_SearchStep(benchmark::State& state) {
 
     LevelSearch search;
     search.SetPotential(&d.Potential());
-    BufferImage frame;
-    frame.Create(static_cast<std::uint16_t>(d.Frame().Width()),
-                 static_cast<std::uint16_t>(d.Frame().Height()), kRgb24);
-    CurveStyles styles;
-    LevelViews views(frame, styles);
-    views.SetViews(StartViews(d.Frame().Width(), d.Frame().Height()));
+    bench::OwnViews own(d);
     const SearchRange range = d.CurrentSearchBounds();
     state.SetLabel(drawn ? "drawn" : "deferred");
     for (auto _ : state) {
         search.SetBracket(from);
         search.TakeStep(range);
-        if (drawn) views.DrawNormal(d.Potential(), search, true);
+        if (drawn) own.views.DrawNormal(d.Potential(), search, true);
         benchmark::DoNotOptimize(search.CurrentBracket().high);
-        benchmark::DoNotOptimize(frame.Data());
+        benchmark::DoNotOptimize(own.frame.Data());
     }
 }
 BENCHMARK(BM_SearchStep)
