@@ -47,7 +47,8 @@
     return caption.replace(/&(.)/g, "$1");
   }
 
-  function createControl(c) {
+  // The element of a control of the given kind, with its caption.
+  function makeElement(c) {
     let element;
     switch (c.kind) {
       case "edit":
@@ -96,6 +97,11 @@
         element.textContent = c.caption;
         break;
     }
+    return element;
+  }
+
+  function createControl(c) {
+    const element = makeElement(c);
     place(element, c);
     // An icon takes its icon's size. The template's height of a drop-down
     // list is that of the open list; the closed box is as tall as its text.
