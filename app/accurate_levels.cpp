@@ -81,7 +81,7 @@ AccurateLevelTable AccurateLevels(const PotentialInfo& potential, double ceiling
     return table;
 }
 
-const char* ParityText(const std::optional<spectrum::Parity>& parity) {
+const char* ParityWord(const std::optional<spectrum::Parity>& parity) {
     if (!parity) return "";
     return *parity == spectrum::Parity::Even ? "even" : "odd";
 }

@@ -45,4 +45,4 @@ AccurateLevelTable AccurateLevels(const PotentialInfo& potential, double ceiling
                                   const std::vector<ShootingLevel>& recorded);
 
 // "even", "odd", or an empty string where V is not even.
-const char* ParityText(const std::optional<spectrum::Parity>& parity);
+const char* ParityWord(const std::optional<spectrum::Parity>& parity);

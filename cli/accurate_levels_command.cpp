@@ -29,7 +29,7 @@ AccurateRun Run(const PotentialRequest& request, bool both, std::optional<double
 }
 
 std::string Parity(const spectrum::Level& level) {
-    return level.parity ? ParityText(level.parity) : "-";
+    return level.parity ? ParityWord(level.parity) : "-";
 }
 
 std::string Optional(const std::optional<double>& value) {
@@ -91,7 +91,7 @@ std::string Csv(const std::vector<AccurateRun>& runs, bool both) {
             const std::optional<double> difference =
                 row.exact ? std::optional(l.energy - *row.exact) : std::nullopt;
             if (both)
-                out += head + ParityText(l.parity) + "," +
+                out += head + ParityWord(l.parity) + "," +
                        (row.shooting ? Exact(row.shooting->energy) + "," +
                                            std::to_string(row.shooting->ticks)
                                      : ",") +
@@ -99,7 +99,7 @@ std::string Csv(const std::vector<AccurateRun>& runs, bool both) {
                        std::to_string(l.nodes) + "," + cell(row.exact) + "," +
                        (l.converged ? "true" : "false") + "\n";
             else
-                out += head + std::to_string(l.nodes) + "," + ParityText(l.parity) + "," +
+                out += head + std::to_string(l.nodes) + "," + ParityWord(l.parity) + "," +
                        Exact(l.energy) + "," + Exact(l.errorEstimate) + "," + cell(row.exact) +
                        "," + cell(difference) + "," + (l.converged ? "true" : "false") + "\n";
         }
@@ -110,7 +110,7 @@ std::string Csv(const std::vector<AccurateRun>& runs, bool both) {
 QJsonObject JsonLevel(const AccurateLevelRow& row, bool both) {
     const spectrum::Level& l = row.level;
     const QJsonValue parity =
-        l.parity ? QJsonValue(QString::fromUtf8(ParityText(l.parity))) : QJsonValue();
+        l.parity ? QJsonValue(QString::fromUtf8(ParityWord(l.parity))) : QJsonValue();
     QJsonObject level{{QStringLiteral("index"), l.index}, {QStringLiteral("parity"), parity}};
     if (both) {
         level[QStringLiteral("shooting")] =
