@@ -26,45 +26,62 @@ UsageError Refusal(const Command& command, const std::string& reason, std::strin
                       kProgram + " " + command.name + " --help)");
 }
 
-// An argument the parser left over is an unknown option when it starts with
-// a dash (and is more than one), up to "--", after which all are
-// arguments. An unknown option is named as typed, up to any '=', or by its
-// first letter after a single dash (where letters are options of their own).
-void CheckLeftOver(const Command& command, const std::vector<std::string>& leftOver) {
+// What the parser left over: unknown options, which start with a dash (and
+// are more than one) up to "--", and arguments, the others. An unknown option
+// is named as typed up to any '=', or by its first letter after a single dash
+// (where letters are options of their own).
+struct LeftOver {
+    std::optional<std::string> unknown, argument;
+};
+
+LeftOver Sort(const std::vector<std::string>& leftOver) {
+    LeftOver sorted;
     bool optionsEnded = false;
-    std::optional<std::string> argument;
     for (const std::string& arg : leftOver) {
         if (!optionsEnded && arg == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
-            const std::string name =
-                arg[1] == '-' ? arg.substr(0, arg.find('=')) : arg.substr(0, 2);
-            throw Refusal(command, "unknown option " + Quoted(name), "; accepted: ");
-        } else if (!argument) {
-            argument = arg;
+            if (!sorted.unknown)
+                sorted.unknown = arg[1] == '-' ? arg.substr(0, arg.find('=')) : arg.substr(0, 2);
+        } else if (!sorted.argument) {
+            sorted.argument = arg;
         }
     }
-    if (argument)
-        throw Refusal(command, "unexpected argument " + Quoted(*argument),
-                      "; it takes options only: ");
+    return sorted;
 }
 
-// --name= gives the option an empty value: the parser is handed it apart.
-std::vector<std::string> Reversed(const std::vector<std::string>& args) {
-    std::vector<std::string> out;
+void CheckUnknown(const Command& command, const LeftOver& leftOver) {
+    if (leftOver.unknown)
+        throw Refusal(command, "unknown option " + Quoted(*leftOver.unknown), "; accepted: ");
+}
+
+// The arguments as the parser is handed them, last first. --name= gives the
+// option an empty value, so the two are handed apart. --help=VALUE (or
+// -h=VALUE) is not handed at all: it is refused once the arguments have
+// been checked for unknown options, as the program always did.
+struct ForParser {
+    std::vector<std::string> reversed;
+    std::string helpWithValue;  // "--help" or "-h" if given a value
+};
+
+ForParser Prepare(const std::vector<std::string>& args) {
+    ForParser out;
     bool optionsEnded = false;
     for (const std::string& arg : args) {
-        const bool emptyValue = !optionsEnded && arg.size() > 3 && arg.starts_with("--") &&
-                                arg.find('=') == arg.size() - 1;
+        const std::size_t eq = optionsEnded ? std::string::npos : arg.find('=');
         optionsEnded = optionsEnded || arg == "--";
-        if (emptyValue) {
-            out.push_back(arg.substr(0, arg.size() - 1));
-            out.emplace_back();
+        const std::string name = arg.substr(0, eq);
+        if (eq != std::string::npos && (name == "--help" || name == "-h")) {
+            out.helpWithValue = name;
+        } else if (eq != std::string::npos && eq == arg.size() - 1 && eq > 2 &&
+                   arg.starts_with("--")) {
+            out.reversed.push_back(name);
+            out.reversed.emplace_back();
         } else {
-            out.push_back(arg);
+            out.reversed.push_back(arg);
         }
     }
-    std::reverse(out.begin(), out.end());
+    std::reverse(out.reversed.begin(), out.reversed.end());
     return out;
 }
 
@@ -147,25 +164,29 @@ std::optional<Arguments> ParseCommand(const Command& command,
     for (const Option& o : command.options)
         options.push_back(
             app.add_option("--" + o.name)->multi_option_policy(CLI::MultiOptionPolicy::TakeAll));
-    CLI::Option* help = app.add_flag("-h,--help")->disable_flag_override();
+    CLI::Option* help = app.add_flag("-h,--help");
+    ForParser handed = Prepare(args);
+    // Unknown options first, then a value missing or too many, then --help,
+    // then arguments that are no options.
     try {
-        app.parse(Reversed(args));
+        app.parse(handed.reversed);
     } catch (const CLI::ArgumentMismatch&) {
-        // Either an option with a value came last without it, or --help had one.
-        CheckLeftOver(command, app.remaining());
-        const bool missing =
-            std::any_of(command.options.begin(), command.options.end(),
-                        [&](const Option& o) { return args.back() == "--" + o.name; });
-        throw Refusal(command,
-                      missing ? "missing value after " + Quoted(args.back())
-                              : "unexpected value after '--help'",
-                      "; accepted: ");
+        // The last argument is an option that takes a value, and none came.
+        CheckUnknown(command, Sort(app.remaining()));
+        throw Refusal(command, "missing value after " + Quoted(args.back()), "; accepted: ");
     }
-    CheckLeftOver(command, app.remaining());
+    const LeftOver leftOver = Sort(app.remaining());
+    CheckUnknown(command, leftOver);
+    if (!handed.helpWithValue.empty())
+        throw Refusal(command, "unexpected value after " + Quoted(handed.helpWithValue),
+                      "; accepted: ");
     if (help->count() > 0) {
         std::fputs(HelpText(command).c_str(), stdout);
         return std::nullopt;
     }
+    if (leftOver.argument)
+        throw Refusal(command, "unexpected argument " + Quoted(*leftOver.argument),
+                      "; it takes options only: ");
     Arguments arguments;
     for (std::size_t i = 0; i < options.size(); ++i)
         if (options[i]->count() > 0)
