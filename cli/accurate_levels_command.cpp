@@ -1,10 +1,6 @@
 #include "accurate_levels_command.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QJsonValue>
-
+#include "json_text.h"
 #include "level_run.h"
 #include "levels_tab.h"
 #include "text_output.h"
@@ -14,13 +10,13 @@ namespace cli {
 namespace {
 
 struct AccurateRun {
-    const PotentialName* potential;
+    const FamilyInfo* potential;
     AccurateLevelTable table;
 };
 
 AccurateRun Run(const PotentialRequest& request, bool both, std::optional<double> below) {
-    HeadlessSession session(true);
-    ChoosePotential(session, request);
+    const std::unique_ptr<HeadlessSession> opened = OpenSession(request, both);
+    HeadlessSession& session = *opened;
     std::vector<SearchLevel> recorded;
     if (both) recorded = PlayForLevels(session);
     return {request.potential, DialogLevelTable(session.Dialog(), recorded, below)};
@@ -105,52 +101,45 @@ std::string Csv(const std::vector<AccurateRun>& runs, bool both) {
     return out;
 }
 
-QJsonObject JsonLevel(const AccurateLevelRow& row, bool both) {
+JsonValue JsonLevel(const AccurateLevelRow& row, bool both) {
     const spectrum::Level& l = row.level;
-    const QJsonValue parity =
-        l.parity ? QJsonValue(QString::fromUtf8(ParityText(l.parity))) : QJsonValue();
-    QJsonObject level{{QStringLiteral("index"), l.index}, {QStringLiteral("parity"), parity}};
+    JsonValue level{{"index", l.index},
+                    {"parity", l.parity ? JsonValue(ParityText(l.parity)) : JsonValue()}};
     if (both) {
-        level[QStringLiteral("shooting")] =
-            row.shooting ? QJsonValue(QJsonObject{{QStringLiteral("energy"), row.shooting->energy},
-                                                  {QStringLiteral("ticks"), row.shooting->ticks}})
-                         : QJsonValue();
-        level[QStringLiteral("accurate")] =
-            QJsonObject{{QStringLiteral("energy"), l.energy},
-                        {QStringLiteral("error_estimate"), l.errorEstimate},
-                        {QStringLiteral("nodes"), l.nodes}};
+        level["shooting"] = row.shooting ? JsonValue{{"energy", row.shooting->energy},
+                                                     {"ticks", row.shooting->ticks}}
+                                         : JsonValue();
+        level["accurate"] = {
+            {"energy", l.energy}, {"error_estimate", l.errorEstimate}, {"nodes", l.nodes}};
     } else {
-        level[QStringLiteral("nodes")] = l.nodes;
-        level[QStringLiteral("energy")] = l.energy;
-        level[QStringLiteral("error_estimate")] = l.errorEstimate;
+        level["nodes"] = l.nodes;
+        level["energy"] = l.energy;
+        level["error_estimate"] = l.errorEstimate;
     }
     if (row.exact) {
-        level[QStringLiteral("exact")] = *row.exact;
-        if (!both) level[QStringLiteral("difference")] = l.energy - *row.exact;
+        level["exact"] = *row.exact;
+        if (!both) level["difference"] = l.energy - *row.exact;
     }
-    level[QStringLiteral("converged")] = l.converged;
-    if (!l.warning.empty()) level[QStringLiteral("warning")] = QString::fromStdString(l.warning);
+    level["converged"] = l.converged;
+    if (!l.warning.empty()) level["warning"] = l.warning;
     return level;
 }
 
 std::string Json(const std::vector<AccurateRun>& runs, bool both) {
-    QJsonArray potentials;
+    JsonValue potentials = JsonValue::array();
     for (const AccurateRun& run : runs) {
-        QJsonArray levels;
+        JsonValue levels = JsonValue::array();
         for (const AccurateLevelRow& row : run.table.rows)
-            levels.append(JsonLevel(row, both));
-        QJsonObject p{
-            {QStringLiteral("name"), QString::fromUtf8(run.potential->name)},
-            {QStringLiteral("caption"), QString::fromUtf8(run.potential->caption)},
-            {QStringLiteral("method"), both ? QStringLiteral("both") : QStringLiteral("accurate")},
-            {QStringLiteral("ceiling"), run.table.ceiling},
-            {QStringLiteral("levels"), levels}};
-        if (!run.table.note.empty())
-            p[QStringLiteral("note")] = QString::fromStdString(run.table.note);
-        potentials.append(p);
+            levels.push_back(JsonLevel(row, both));
+        JsonValue p{{"name", run.potential->name},
+                    {"caption", run.potential->caption},
+                    {"method", both ? "both" : "accurate"},
+                    {"ceiling", run.table.ceiling},
+                    {"levels", levels}};
+        if (!run.table.note.empty()) p["note"] = run.table.note;
+        potentials.push_back(p);
     }
-    const QJsonObject root{{QStringLiteral("potentials"), potentials}};
-    return QJsonDocument(root).toJson(QJsonDocument::Indented).toStdString();
+    return JsonText({{"potentials", potentials}});
 }
 
 }  // namespace

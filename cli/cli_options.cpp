@@ -1,5 +1,7 @@
 #include "cli_options.h"
 
+#include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cstdio>
 
 #include "data_exchange.h"
@@ -8,59 +10,202 @@ namespace cli {
 
 namespace {
 
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+const Option kHelp{"help", "", "Show this help and exit.", ""};
+
+bool IsSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (Lower(a[i]) != Lower(b[i])) return false;
-    return true;
+// The refusal of a command's arguments, with what it accepts.
+UsageError Refusal(const Command& command, const std::string& reason, std::string_view lead) {
+    std::vector<std::string> accepted;
+    for (const Option& o : command.options)
+        accepted.push_back("--" + o.name);
+    accepted.push_back("--" + kHelp.name);
+    return UsageError(reason + std::string(lead) + JoinChoices(accepted, "and") + " (see " +
+                      kProgram + " " + command.name + " --help)");
 }
 
-std::string Quoted(std::string_view text) {
-    return "'" + std::string(text) + "'";
+// What the parser left over: unknown options, which start with a dash (and
+// are more than one) up to "--", and arguments, the others. An unknown option
+// is named as typed up to any '=', or by its first letter after a single dash
+// (where letters are options of their own).
+struct LeftOver {
+    std::optional<std::string> unknown, argument;
+};
+
+LeftOver Sort(const std::vector<std::string>& leftOver) {
+    LeftOver sorted;
+    bool optionsEnded = false;
+    for (const std::string& arg : leftOver) {
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+        } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
+            if (!sorted.unknown)
+                sorted.unknown = arg[1] == '-' ? arg.substr(0, arg.find('=')) : arg.substr(0, 2);
+        } else if (!sorted.argument) {
+            sorted.argument = arg;
+        }
+    }
+    return sorted;
+}
+
+void CheckUnknown(const Command& command, const LeftOver& leftOver) {
+    if (leftOver.unknown)
+        throw Refusal(command, "unknown option " + Quoted(*leftOver.unknown), "; accepted: ");
+}
+
+// The arguments as the parser is handed them, last first. --name= gives the
+// option an empty value, so the two are handed apart. --help=VALUE (or
+// -h=VALUE) is not handed at all: it is refused once the arguments have
+// been checked for unknown options, as the program always did.
+struct ForParser {
+    std::vector<std::string> reversed;
+    std::string helpWithValue;  // "--help" or "-h" if given a value
+};
+
+ForParser Prepare(const std::vector<std::string>& args) {
+    ForParser out;
+    bool optionsEnded = false;
+    for (const std::string& arg : args) {
+        const std::size_t eq = optionsEnded ? std::string::npos : arg.find('=');
+        optionsEnded = optionsEnded || arg == "--";
+        const std::string name = arg.substr(0, eq);
+        if (eq != std::string::npos && (name == "--help" || name == "-h")) {
+            out.helpWithValue = name;
+        } else if (eq != std::string::npos && eq == arg.size() - 1 && eq > 2 &&
+                   arg.starts_with("--")) {
+            out.reversed.push_back(name);
+            out.reversed.emplace_back();
+        } else {
+            out.reversed.push_back(arg);
+        }
+    }
+    std::reverse(out.reversed.begin(), out.reversed.end());
+    return out;
+}
+
+// One option's names and help, and the lines Qt's command-line parser has
+// always laid them out in: the description wrapped at the last space that
+// keeps a line within 79 columns, beside the names padded to width.
+std::string OptionHelp(const std::string& names, std::size_t width,
+                       const std::string& description) {
+    std::size_t namesShown = 0;
+    const auto nextNames = [&] {
+        std::string part = names.substr(namesShown, width);
+        namesShown += part.size();
+        part.resize(std::max(part.size(), width), ' ');
+        return part;
+    };
+    const long max = 79 - static_cast<long>(2 + width + 1);
+    const long length = static_cast<long>(description.size());
+    std::string text;
+    long lineStart = 0;
+    long lastBreakable = -1;
+    long column = 0;
+    for (long i = 0; i < length; ++i) {
+        ++column;
+        const char c = description[static_cast<std::size_t>(i)];
+        if (IsSpace(c)) lastBreakable = i;
+        long breakAt = -1;
+        long nextLineStart = -1;
+        if (column > max && lastBreakable != -1) {
+            breakAt = lastBreakable;
+            nextLineStart = lastBreakable + 1;
+        } else if ((column > max - 1 && lastBreakable == -1) || i == length - 1) {
+            breakAt = i + 1;
+            nextLineStart = breakAt;
+        } else if (c == '\n') {
+            breakAt = i;
+            nextLineStart = i + 1;
+        }
+        if (breakAt == -1) continue;
+        text += "  " + nextNames() + " " +
+                description.substr(static_cast<std::size_t>(lineStart),
+                                   static_cast<std::size_t>(breakAt - lineStart)) +
+                "\n";
+        column = 0;
+        lastBreakable = -1;
+        lineStart = nextLineStart;
+        if (lineStart < length && IsSpace(description[static_cast<std::size_t>(lineStart)]))
+            ++lineStart;
+        // The loop's step then passes over the line's first character.
+        i = lineStart;
+    }
+    while (namesShown < names.size())
+        text += "  " + nextNames() + "\n";
+    return text;
+}
+
+std::string Names(const Option& option) {
+    std::string names = option.name == kHelp.name ? "-h, --help" : "--" + option.name;
+    if (!option.valueName.empty()) names += " <" + option.valueName + ">";
+    return names;
 }
 
 }  // namespace
 
-const std::vector<PotentialName>& Potentials() {
-    static const std::vector<PotentialName> potentials{
-        {PotentialKind::WoodsSaxon, "woods-saxon", "Woods-Saxon"},
-        {PotentialKind::Oscillator, "oscillator", "Oscilador armonico"},
-        {PotentialKind::Well, "well", "Pozo Finito"},
-    };
-    return potentials;
+std::string Arguments::Value(const Option& option) const {
+    const auto it = given_.find(option.name);
+    return it == given_.end() ? option.fallback : it->second.back();
 }
 
-const std::vector<PotentialName>& AllPotentials() {
-    static const std::vector<PotentialName> potentials = [] {
-        std::vector<PotentialName> all = Potentials();
-        all.push_back({PotentialKind::PoschlTeller, "poschl-teller", "Poschl-Teller"});
-        all.push_back({PotentialKind::VShaped, "v-shaped", "Potencial en V"});
-        all.push_back({PotentialKind::Wells, "wells", "Pozos multiples"});
-        return all;
-    }();
-    return potentials;
+std::vector<std::string> Arguments::Values(const Option& option) const {
+    const auto it = given_.find(option.name);
+    return it == given_.end() ? std::vector<std::string>{} : it->second;
 }
 
-const PotentialName& DefaultPotential() {
-    return Potentials()[1];
-}
-
-const PotentialName& FindPotential(std::string_view text) {
-    for (const PotentialName& p : AllPotentials())
-        if (SameIgnoringCase(text, p.name) || SameIgnoringCase(text, p.caption)) return p;
-    std::vector<std::string> names, captions;
-    for (const PotentialName& p : AllPotentials()) {
-        names.emplace_back(p.name);
-        std::string caption(1, '"');
-        caption.append(p.caption).push_back('"');
-        captions.push_back(std::move(caption));
+std::optional<Arguments> ParseCommand(const Command& command,
+                                      const std::vector<std::string>& args) {
+    CLI::App app;
+    app.set_help_flag();  // ours: without the parser's own wording
+    app.allow_extras();
+    std::vector<CLI::Option*> options;
+    for (const Option& o : command.options)
+        options.push_back(
+            app.add_option("--" + o.name)->multi_option_policy(CLI::MultiOptionPolicy::TakeAll));
+    CLI::Option* help = app.add_flag("-h,--help");
+    ForParser handed = Prepare(args);
+    // Unknown options first, then a value missing or too many, then --help,
+    // then arguments that are no options.
+    try {
+        app.parse(handed.reversed);
+    } catch (const CLI::ArgumentMismatch&) {
+        // The last argument is an option that takes a value, and none came.
+        CheckUnknown(command, Sort(app.remaining()));
+        throw Refusal(command, "missing value after " + Quoted(args.back()), "; accepted: ");
     }
-    throw UsageError("unknown potential " + Quoted(text) + "; accepted: " + JoinChoices(names) +
-                     " (or the list captions " + JoinChoices(captions) + ")");
+    const LeftOver leftOver = Sort(app.remaining());
+    CheckUnknown(command, leftOver);
+    if (!handed.helpWithValue.empty())
+        throw Refusal(command, "unexpected value after " + Quoted(handed.helpWithValue),
+                      "; accepted: ");
+    if (help->count() > 0) {
+        std::fputs(HelpText(command).c_str(), stdout);
+        return std::nullopt;
+    }
+    if (leftOver.argument)
+        throw Refusal(command, "unexpected argument " + Quoted(*leftOver.argument),
+                      "; it takes options only: ");
+    Arguments arguments;
+    for (std::size_t i = 0; i < options.size(); ++i)
+        if (options[i]->count() > 0)
+            arguments.given_[command.options[i].name] = options[i]->results();
+    return arguments;
+}
+
+std::string HelpText(const Command& command) {
+    std::vector<Option> options = command.options;
+    options.push_back(kHelp);
+    std::size_t width = 0;
+    for (const Option& o : options)
+        width = std::max(width, Names(o).size());
+    width = std::min<std::size_t>(50, width + 1);
+    std::string text = "Usage: " + std::string(kProgram) + " " + command.usage + "\n\n" +
+                       command.description + "\n\nOptions:\n";
+    for (const Option& o : options)
+        text += OptionHelp(Names(o), width, o.description);
+    return text;
 }
 
 double ParseEnergy(std::string_view option, std::string_view text) {
@@ -83,55 +228,6 @@ std::string ParseChoice(std::string_view option, std::string_view text,
     throw UsageError(std::string(option) + " " + Quoted(text) + ": give " + JoinChoices(choices));
 }
 
-bool ParseSubcommand(QCommandLineParser& parser, const QList<QCommandLineOption>& options,
-                     const QStringList& args, std::string_view usage) {
-    // Not Qt's own help option: that one brings --help-all with it.
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
-    parser.addOptions(options);
-    parser.addOption(help);
-    const std::string command = args.isEmpty() ? std::string() : args.first().toStdString();
-
-    std::vector<std::string> accepted;
-    for (const QCommandLineOption& o : options)
-        accepted.push_back("--" + o.names().constLast().toStdString());
-    accepted.emplace_back("--help");
-    const std::string see = "see " + std::string(kProgram) + " " + command + " --help";
-
-    // QCommandLineParser takes its first argument for the program's name; here
-    // that is the subcommand.
-    if (!parser.parse(args)) {
-        std::string reason;
-        const QStringList unknown = parser.unknownOptionNames();
-        if (!unknown.isEmpty()) {
-            // Qt names them without their dashes.
-            const QString& name = unknown.first();
-            reason = "unknown option '" + std::string(name.size() == 1 ? "-" : "--") +
-                     name.toStdString() + "'";
-        } else {
-            reason = parser.errorText().toStdString();
-            if (!reason.empty()) reason[0] = Lower(reason[0]);
-            if (!reason.empty() && reason.back() == '.') reason.pop_back();
-        }
-        throw UsageError(reason + "; accepted: " + JoinChoices(accepted, "and") + " (" + see + ")");
-    }
-    if (parser.isSet(help)) {
-        // Qt's first line names the executable as it was started; ours names
-        // the subcommand and what its options take.
-        std::string text = parser.helpText().toStdString();
-        text.erase(0, text.find('\n') + 1);
-        text = "Usage: " + std::string(kProgram) + " " + std::string(usage) + "\n\n" + text;
-        std::fputs(text.c_str(), stdout);
-        return false;
-    }
-    const QStringList extra = parser.positionalArguments();
-    if (!extra.isEmpty())
-        throw UsageError("unexpected argument " + Quoted(extra.first().toStdString()) +
-                         "; it takes options only: " + JoinChoices(accepted, "and") + " (" + see +
-                         ")");
-    return true;
-}
-
 std::string JoinChoices(const std::vector<std::string>& choices, std::string_view last) {
     std::string out;
     for (std::size_t i = 0; i < choices.size(); ++i) {
@@ -143,6 +239,10 @@ std::string JoinChoices(const std::vector<std::string>& choices, std::string_vie
         out += choices[i];
     }
     return out;
+}
+
+std::string Quoted(std::string_view text) {
+    return "'" + std::string(text) + "'";
 }
 
 }  // namespace cli

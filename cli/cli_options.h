@@ -1,18 +1,13 @@
-// What velquor-cli accepts on its command line: the potentials by name, the
+// What velquor-cli accepts on its command line: each command's options, the
 // energies and counts, and the errors that end a run with their exit status.
 #pragma once
 
-#include <cstdint>
+#include <map>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <QCommandLineOption>
-#include <QCommandLineParser>
-#include <QList>
-#include <QStringList>
 
 namespace cli {
 
@@ -36,31 +31,44 @@ class WriteError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-enum class PotentialKind : std::uint8_t {
-    WoodsSaxon,
-    Oscillator,
-    Well,
-    PoschlTeller,
-    VShaped,
-    Wells,
-    Formula,
+// An option of a command, --name VALUE; given again, the last value counts
+// (and Values() has them all).
+struct Option {
+    std::string name;         // without the dashes
+    std::string valueName;    // what the help calls the value: --name <VALUE>
+    std::string description;  // one paragraph for the help
+    std::string fallback;     // the value when the option is not given
 };
 
-struct PotentialName {
-    PotentialKind kind;
-    const char* name;     // on the command line and in csv and json
-    const char* caption;  // in the window's list, which is also accepted
+struct Command {
+    std::string name;         // "levels"
+    std::string usage;        // what follows "Usage: velquor-cli "
+    std::string description;  // lines of the help before the options
+    std::vector<Option> options;
 };
 
-// The three a run of every potential takes, in the order of the window's list.
-const std::vector<PotentialName>& Potentials();
-// Every family of the window's list (the formula entry apart).
-const std::vector<PotentialName>& AllPotentials();
-// The window's first choice.
-const PotentialName& DefaultPotential();
+// A command's options as given on its command line.
+class Arguments {
+  public:
+    bool IsSet(const Option& option) const { return given_.contains(option.name); }
+    // The last value given, or the option's fallback.
+    std::string Value(const Option& option) const;
+    // Every value given, in order.
+    std::vector<std::string> Values(const Option& option) const;
 
-// A name or a list caption, in any letter case.
-const PotentialName& FindPotential(std::string_view text);
+  private:
+    friend std::optional<Arguments> ParseCommand(const Command&, const std::vector<std::string>&);
+    std::map<std::string, std::vector<std::string>, std::less<>> given_;
+};
+
+// Parses a command's arguments (those after its name). Nothing when --help
+// (or -h) was asked for: the help has been printed. Throws UsageError for
+// an unknown option, a missing value or an argument that is not an option.
+std::optional<Arguments> ParseCommand(const Command& command, const std::vector<std::string>& args);
+
+// "Usage: ...", the description and every option with its help, lines
+// wrapped to 79 columns.
+std::string HelpText(const Command& command);
 
 // The energy box's reading rule: a finite decimal number.
 double ParseEnergy(std::string_view option, std::string_view text);
@@ -73,13 +81,10 @@ int ParseCount(std::string_view option, std::string_view text, int max, std::str
 std::string ParseChoice(std::string_view option, std::string_view text,
                         const std::vector<std::string>& choices);
 
-// Adds the options (and --help) to the parser and parses a subcommand's
-// arguments, args[0] being the subcommand. Returns false when --help was asked
-// for and the help text has been printed.
-bool ParseSubcommand(QCommandLineParser& parser, const QList<QCommandLineOption>& options,
-                     const QStringList& args, std::string_view usage);
-
 // "a, b or c"
 std::string JoinChoices(const std::vector<std::string>& choices, std::string_view last = "or");
+
+// 'text'
+std::string Quoted(std::string_view text);
 
 }  // namespace cli

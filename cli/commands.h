@@ -1,16 +1,19 @@
-// The subcommands of velquor-cli. Each takes its own arguments (the first
-// being its name), writes its result and returns the exit status; bad input
-// throws UsageError before anything is written, a failed write WriteError.
+// The subcommands of velquor-cli. Each takes the arguments after its name,
+// writes its result and returns the exit status; bad input throws UsageError
+// before anything is written, a failed write WriteError.
 #pragma once
 
-#include <QStringList>
+#include <string>
+#include <vector>
 
 namespace cli {
 
-int RunLevels(const QStringList& args);
-int RunPredict(const QStringList& args);
-int RunRender(const QStringList& args);
-int RunEvolve(const QStringList& args);
-int RunPotentials(const QStringList& args);
+using Args = std::vector<std::string>;
+
+int RunLevels(const Args& args);
+int RunPredict(const Args& args);
+int RunRender(const Args& args);
+int RunEvolve(const Args& args);
+int RunPotentials(const Args& args);
 
 }  // namespace cli

@@ -9,40 +9,43 @@
 
 namespace cli {
 
-QCommandLineOption StatesOption() {
-    return {QStringLiteral("states"),
-            QStringLiteral("The levels to superpose, by index from 0: a list such as 0,1. "
-                           "Required."),
-            QStringLiteral("LIST")};
+const Option& StatesOption() {
+    static const Option option{"states", "LIST",
+                               "The levels to superpose, by index from 0: a list such as 0,1.", ""};
+    return option;
 }
 
-QCommandLineOption WeightsOption() {
-    return {QStringLiteral("weights"),
-            QStringLiteral("One weight per level, not all zero (default: all equal); they are "
-                           "normalised."),
-            QStringLiteral("LIST")};
+const Option& WeightsOption() {
+    static const Option option{
+        "weights", "LIST",
+        "One weight per level, not all zero (default: all equal); they are normalised.", ""};
+    return option;
 }
 
-QCommandLineOption PhasesOption() {
-    return {QStringLiteral("phases"),
-            QStringLiteral("One phase per level in radians (default: all 0)."),
-            QStringLiteral("LIST")};
+const Option& PhasesOption() {
+    static const Option option{"phases", "LIST", "One phase per level in radians (default: all 0).",
+                               ""};
+    return option;
 }
 
-EvolutionRequest ReadEvolution(const QCommandLineParser& parser) {
-    if (!parser.isSet(StatesOption()))
+std::vector<Option> SuperpositionOptions(const std::string& required) {
+    Option states = StatesOption();
+    states.description += " " + required;
+    return {states, WeightsOption(), PhasesOption()};
+}
+
+EvolutionRequest ReadEvolution(const Arguments& args) {
+    if (!args.IsSet(StatesOption()))
         throw UsageError("--states is required; give the levels to superpose, such as 0,1");
-    return {parser.value(StatesOption()).toStdString(), parser.value(WeightsOption()).toStdString(),
-            parser.value(PhasesOption()).toStdString()};
+    return {args.Value(StatesOption()), args.Value(WeightsOption()), args.Value(PhasesOption())};
 }
 
-double ReadTime(const QCommandLineParser& parser, const QCommandLineOption& option,
-                double fallback) {
-    if (!parser.isSet(option)) return fallback;
-    const std::string text = parser.value(option).toStdString();
+double ReadTime(const Arguments& args, const Option& option, double fallback) {
+    if (!args.IsSet(option)) return fallback;
+    const std::string text = args.Value(option);
     const std::optional<double> t = ParseNonNegative(text);
     if (!t)
-        throw UsageError("--" + option.names().first().toStdString() + " '" + text +
+        throw UsageError("--" + option.name + " '" + text +
                          "' is not a time; give a finite number that is not negative");
     return *t;
 }

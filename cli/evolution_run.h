@@ -4,28 +4,28 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
-#include <QCommandLineOption>
-#include <QCommandLineParser>
-
+#include "cli_options.h"
 #include "headless_host.h"
 
 namespace cli {
 
-QCommandLineOption StatesOption();
-QCommandLineOption WeightsOption();
-QCommandLineOption PhasesOption();
+const Option& StatesOption();
+const Option& WeightsOption();
+const Option& PhasesOption();
+// The three; required: when --states is, in the words of its help.
+std::vector<Option> SuperpositionOptions(const std::string& required = "Required.");
 
 struct EvolutionRequest {
     std::string states, weights, phases;
 };
 
 // The options' texts; --states is required.
-EvolutionRequest ReadEvolution(const QCommandLineParser& parser);
+EvolutionRequest ReadEvolution(const Arguments& args);
 
 // A time option: a finite number that is not negative.
-double ReadTime(const QCommandLineParser& parser, const QCommandLineOption& option,
-                double fallback);
+double ReadTime(const Arguments& args, const Option& option, double fallback);
 
 // Shows the tab (which fetches the chosen potential's accurate levels), types
 // the choice and applies it, at time t; paused. Throws UsageError, naming the

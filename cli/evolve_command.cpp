@@ -2,13 +2,10 @@
 // levels at t = 0, DT, ..., T, from the "Evolucion" tab's own state.
 #include <cmath>
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-
 #include "cli_options.h"
 #include "commands.h"
 #include "evolution_run.h"
+#include "json_text.h"
 #include "potential_options.h"
 #include "text_output.h"
 
@@ -45,73 +42,61 @@ std::string Csv(const std::vector<Sample>& samples) {
 // The weights as normalised, sum |c_k|^2 = 1.
 std::string Json(const EvolutionChoice& choice, const dynamics::Superposition& state,
                  const std::vector<Sample>& samples) {
-    QJsonArray states, weights, phases, rows;
+    JsonValue states = JsonValue::array(), weights = JsonValue::array(),
+              phases = JsonValue::array(), rows = JsonValue::array();
     for (std::size_t k = 0; k < choice.states.size(); ++k) {
-        states.append(static_cast<qint64>(choice.states[k]));
-        weights.append(std::abs(state.Weights()[k]));
-        phases.append(std::arg(state.Weights()[k]));
+        states.push_back(static_cast<std::int64_t>(choice.states[k]));
+        weights.push_back(std::abs(state.Weights()[k]));
+        phases.push_back(std::arg(state.Weights()[k]));
     }
     for (const Sample& s : samples)
-        rows.append(QJsonObject{{QStringLiteral("t"), s.t},
-                                {QStringLiteral("norm"), s.e.norm},
-                                {QStringLiteral("mean_x"), s.e.meanX},
-                                {QStringLiteral("mean_x2"), s.e.meanX2},
-                                {QStringLiteral("mean_energy"), s.e.meanEnergy}});
-    const QJsonObject root{{QStringLiteral("states"), states},
-                           {QStringLiteral("weights"), weights},
-                           {QStringLiteral("phases"), phases},
-                           {QStringLiteral("samples"), rows}};
-    return QJsonDocument(root).toJson(QJsonDocument::Indented).toStdString();
+        rows.push_back({{"t", s.t},
+                        {"norm", s.e.norm},
+                        {"mean_x", s.e.meanX},
+                        {"mean_x2", s.e.meanX2},
+                        {"mean_energy", s.e.meanEnergy}});
+    return JsonText(
+        {{"states", states}, {"weights", weights}, {"phases", phases}, {"samples", rows}});
 }
 
 }  // namespace
 
-int RunEvolve(const QStringList& args) {
-    const QCommandLineOption potentialOption(
-        QStringLiteral("potential"),
-        QStringLiteral("woods-saxon, oscillator (the default), well, poschl-teller, v-shaped or "
-                       "wells, or the list's caption."),
-        QStringLiteral("NAME"));
-    const QCommandLineOption toOption(
-        QStringLiteral("to"), QStringLiteral("The last time (default 10)."), QStringLiteral("T"));
-    const QCommandLineOption stepOption(QStringLiteral("step"),
-                                        QStringLiteral("The time between rows (default 0.1)."),
-                                        QStringLiteral("DT"));
-    const QCommandLineOption formatOption(QStringLiteral("format"),
-                                          QStringLiteral("table (the default), csv or json."),
-                                          QStringLiteral("FORMAT"), QStringLiteral("table"));
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "The state psi(x, t) = sum_k c_k phi_k(x) exp(-i E_k t) made of the potential's\n"
-        "accurate levels (every level below the search's ceiling, numbered from 0), with the\n"
-        "weights normalised so that sum |c_k|^2 = 1, as the window's \"Evolucion\" tab shows\n"
-        "it. For t = 0, DT, 2 DT, ... up to T: t, the norm, <x>, <x^2> and <E> (17\n"
-        "significant digits); each is exact to rounding, the phases being computed at each\n"
-        "t, not stepped."));
-    if (!ParseSubcommand(parser,
-                         {potentialOption, SetOption(), FormulaOption(), StatesOption(),
-                          WeightsOption(), PhasesOption(), toOption, stepOption, formatOption},
-                         args,
-                         "evolve [--potential NAME [--set NAME=VALUE]... | --formula EXPR] "
-                         "--states LIST [--weights LIST] [--phases LIST] [--to T] [--step DT] "
-                         "[--format table|csv|json]"))
-        return kExitOk;
+int RunEvolve(const Args& args) {
+    const std::vector<std::string> formats{"table", "csv", "json"};
+    const Option toOption{"to", "T", "The last time (default 10).", ""};
+    const Option stepOption{"step", "DT", "The time between rows (default 0.1).", ""};
+    std::vector<Option> options = PotentialOptions();
+    for (const Option& o : SuperpositionOptions())
+        options.push_back(o);
+    options.insert(options.end(), {toOption, stepOption, FormatOption(formats)});
+    const std::optional<Arguments> given = ParseCommand(
+        {"evolve",
+         std::string("evolve ") + kPotentialUsage +
+             " --states LIST [--weights LIST] [--phases LIST] [--to T] [--step DT] " +
+             FormatUsage(formats),
+         "The state psi(x, t) = sum_k c_k phi_k(x) exp(-i E_k t) made of the potential's\n"
+         "accurate levels (every level below the search's ceiling, numbered from 0), with the\n"
+         "weights normalised so that sum |c_k|^2 = 1, as the window's \"Evolucion\" tab shows\n"
+         "it. For t = 0, DT, 2 DT, ... up to T: t, the norm, <x>, <x^2> and <E> (17\n"
+         "significant digits); each is exact to rounding, the phases being computed at each\n"
+         "t, not stepped.",
+         options},
+        args);
+    if (!given) return kExitOk;
 
-    const std::string format =
-        ParseChoice("--format", parser.value(formatOption).toStdString(), {"table", "csv", "json"});
-    const PotentialRequest potential =
-        ReadPotential(parser, potentialOption, DefaultPotential(), false);
-    const EvolutionRequest request = ReadEvolution(parser);
-    const double to = ReadTime(parser, toOption, 10.0);
-    const double step = ReadTime(parser, stepOption, 0.1);
+    const std::string format = ReadFormat(*given, formats);
+    const PotentialRequest potential = ReadPotential(*given);
+    const std::unique_ptr<HeadlessSession> opened = OpenSession(potential, false);
+    HeadlessSession& session = *opened;
+    const EvolutionRequest request = ReadEvolution(*given);
+    const double to = ReadTime(*given, toOption, 10.0);
+    const double step = ReadTime(*given, stepOption, 0.1);
     if (!(step > 0.0)) throw UsageError("--step must be greater than 0");
     // t_i = i DT, never a sum of steps; T itself is in when it is a whole number of steps.
     const double count = std::floor(to / step * (1.0 + 1e-12));
     if (!(count < kMaxSamples))
         throw UsageError("--to / --step gives more than a million rows; give a larger step");
 
-    HeadlessSession session(true);
-    ChoosePotential(session, potential);
     ApplyEvolution(session, request, 0.0);
     EvolutionView& view = session.Dialog().Evolution();
     const dynamics::Superposition* state = view.State();

@@ -1,14 +1,10 @@
 // velquor-cli levels: every level the window's search finds, with the timer
 // ticks it took and, where the continuous problem has a known answer, how far
 // the shooting method's grid leaves the level from it.
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QJsonValue>
-
 #include "accurate_levels_command.h"
 #include "cli_options.h"
 #include "commands.h"
+#include "json_text.h"
 #include "level_run.h"
 #include "potential_options.h"
 #include "recorded_levels.h"
@@ -18,16 +14,18 @@ namespace cli {
 
 namespace {
 
+const std::vector<std::string> kFormats{"table", "csv", "json"};
+
 struct PotentialRun {
-    const PotentialName* potential;
+    const FamilyInfo* potential;
     double ceiling;
     RecordedLevels levels;
 };
 
 PotentialRun RunSearch(const PotentialRequest& request) {
-    const PotentialName& potential = *request.potential;
-    HeadlessSession session(true);  // nobody looks at the frames: draw none
-    ChoosePotential(session, request);
+    const FamilyInfo& potential = *request.potential;
+    const std::unique_ptr<HeadlessSession> opened = OpenSession(request, true);
+    HeadlessSession& session = *opened;
     PlayForLevels(session);
     const CWaveDlg& dlg = session.Dialog();
     RecordedLevels levels = RecordedLevelsOf(dlg);
@@ -65,93 +63,77 @@ std::string Csv(const std::vector<PotentialRun>& runs) {
 }
 
 std::string Json(const std::vector<PotentialRun>& runs) {
-    QJsonArray potentials;
+    JsonValue potentials = JsonValue::array();
     for (const PotentialRun& run : runs) {
-        QJsonArray levels;
+        JsonValue levels = JsonValue::array();
         for (const SearchLevel& level : run.levels.levels) {
             const std::optional<spectrum::Level> ref = run.levels.ClosedForm(level);
-            levels.append(QJsonObject{
-                {QStringLiteral("index"), level.index},
-                {QStringLiteral("parity"), QString::fromUtf8(ParityText(level.parity))},
-                {QStringLiteral("energy"), level.energy},
-                {QStringLiteral("ticks"), level.ticks},
-                {QStringLiteral("exact"), ref ? QJsonValue(ref->energy) : QJsonValue()},
-                {QStringLiteral("difference"),
-                 ref ? QJsonValue(level.energy - ref->energy) : QJsonValue()},
+            levels.push_back({
+                {"index", level.index},
+                {"parity", ParityText(level.parity)},
+                {"energy", level.energy},
+                {"ticks", level.ticks},
+                {"exact", ref ? JsonValue(ref->energy) : JsonValue()},
+                {"difference", ref ? JsonValue(level.energy - ref->energy) : JsonValue()},
             });
         }
-        potentials.append(QJsonObject{
-            {QStringLiteral("name"), QString::fromUtf8(run.potential->name)},
-            {QStringLiteral("caption"), QString::fromUtf8(run.potential->caption)},
-            {QStringLiteral("ceiling"), run.ceiling},
-            {QStringLiteral("levels"), levels},
+        potentials.push_back({
+            {"name", run.potential->name},
+            {"caption", run.potential->caption},
+            {"ceiling", run.ceiling},
+            {"levels", levels},
         });
     }
-    const QJsonObject root{{QStringLiteral("potentials"), potentials}};
-    return QJsonDocument(root).toJson(QJsonDocument::Indented).toStdString();
+    return JsonText({{"potentials", potentials}});
 }
 
 }  // namespace
 
-int RunLevels(const QStringList& args) {
-    const QCommandLineOption potentialOption(
-        QStringLiteral("potential"),
-        QStringLiteral("Only this potential: woods-saxon, oscillator, well, poschl-teller, "
-                       "v-shaped or wells (or the list's caption). Without it (and without "
-                       "--set and --formula), the first three, one after the other."),
-        QStringLiteral("NAME"));
-    const QCommandLineOption formatOption(QStringLiteral("format"),
-                                          QStringLiteral("table (the default), csv or json."),
-                                          QStringLiteral("FORMAT"), QStringLiteral("table"));
-    const QCommandLineOption methodOption(
-        QStringLiteral("method"),
-        QStringLiteral("shooting (the default: the window's search), accurate (every level of the "
-                       "continuous problem to 1e-12, with its nodes and an error estimate) or "
-                       "both, side by side."),
-        QStringLiteral("METHOD"), QStringLiteral("shooting"));
-    const QCommandLineOption belowOption(
-        QStringLiteral("below"),
-        QStringLiteral("Accurate levels below this energy instead of the search's ceiling."),
-        QStringLiteral("E"));
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Runs the level search as the window does when \"Play\" is pressed again and again,\n"
-        "each time letting the timer tick until a level is recorded, until the scan passes\n"
-        "its ceiling. For each level: its index, parity, energy (17 significant digits),\n"
-        "the timer ticks it took, and where the continuous problem has a known answer\n"
-        "(the oscillator -8 + sqrt(2) (k + 1/2); the well of depth 8 and half-width 2 from\n"
-        "its even and odd matching equations) that level, the one of the same parity\n"
-        "nearest to it, and the difference energy - exact."));
-    if (!ParseSubcommand(parser,
-                         {potentialOption, SetOption(), FormulaOption(), formatOption, methodOption,
-                          belowOption},
-                         args,
-                         "levels [--potential NAME [--set NAME=VALUE]... | --formula EXPR] "
-                         "[--format table|csv|json] [--method shooting|accurate|both] [--below E]"))
-        return kExitOk;
-    const std::string method = ParseChoice("--method", parser.value(methodOption).toStdString(),
-                                           {"shooting", "accurate", "both"});
-    std::optional<double> below;
-    if (parser.isSet(belowOption)) {
-        if (method == "shooting")
+int RunLevels(const Args& args) {
+    const Option format = FormatOption(kFormats);
+    const Option method{"method", "METHOD",
+                        "shooting (the default: the window's search), accurate (every level of "
+                        "the continuous problem to 1e-12, with its nodes and an error estimate) "
+                        "or both, side by side.",
+                        "shooting"};
+    const Option below{"below", "E",
+                       "Accurate levels below this energy instead of the search's ceiling.", ""};
+    std::vector<Option> options = PotentialOptions(OnlyPotentialOption());
+    options.insert(options.end(), {format, method, below});
+    const std::optional<Arguments> given = ParseCommand(
+        {"levels",
+         std::string("levels ") + kPotentialUsage + " " + FormatUsage(kFormats) +
+             " [--method shooting|accurate|both] [--below E]",
+         "Runs the level search as the window does when \"Play\" is pressed again and again,\n"
+         "each time letting the timer tick until a level is recorded, until the scan passes\n"
+         "its ceiling. For each level: its index, parity, energy (17 significant digits),\n"
+         "the timer ticks it took, and where the continuous problem has a known answer\n"
+         "(the oscillator -8 + sqrt(2) (k + 1/2); the well of depth 8 and half-width 2 from\n"
+         "its even and odd matching equations) that level, the one of the same parity\n"
+         "nearest to it, and the difference energy - exact.",
+         options},
+        args);
+    if (!given) return kExitOk;
+    const std::string how =
+        ParseChoice("--method", given->Value(method), {"shooting", "accurate", "both"});
+    std::optional<double> energyBelow;
+    if (given->IsSet(below)) {
+        if (how == "shooting")
             throw UsageError("--below is for the accurate levels: add --method accurate or both");
-        below = ParseEnergy("--below", parser.value(belowOption).toStdString());
+        energyBelow = ParseEnergy("--below", given->Value(below));
     }
 
-    const std::string format =
-        ParseChoice("--format", parser.value(formatOption).toStdString(), {"table", "csv", "json"});
+    const std::string output = ReadFormat(*given, kFormats);
     std::vector<PotentialRequest> chosen;
-    if (parser.isSet(potentialOption) || parser.isSet(SetOption().names().first()) ||
-        parser.isSet(FormulaOption().names().first())) {
-        chosen.push_back(
-            ReadPotential(parser, potentialOption, DefaultPotential(), method != "accurate"));
+    if (PotentialGiven(*given)) {
+        chosen.push_back(ReadPotential(*given));
     } else {
-        for (const PotentialName& p : Potentials())
-            chosen.push_back({&p, {}, false});
+        for (const FamilyInfo* p : FirstPotentials())
+            chosen.push_back({p, {}, false});
     }
 
-    if (method != "shooting") {
-        WriteAccurateLevels(chosen, method == "both", format, below);
+    if (how != "shooting") {
+        WriteAccurateLevels(chosen, how == "both", output, energyBelow);
         return kExitOk;
     }
     // One search after the other: the search's parity is shared by the whole
@@ -160,7 +142,7 @@ int RunLevels(const QStringList& args) {
     for (const PotentialRequest& p : chosen)
         runs.push_back(RunSearch(p));
 
-    WriteOut(format == "csv" ? Csv(runs) : format == "json" ? Json(runs) : Table(runs));
+    WriteOut(output == "csv" ? Csv(runs) : output == "json" ? Json(runs) : Table(runs));
     return kExitOk;
 }
 

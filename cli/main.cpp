@@ -1,17 +1,19 @@
 // velquor-cli: the Velquor window's computations and pictures from the
 // command line. Every number and pixel comes from the dialog's own logic,
 // driven through its headless host exactly as a person drives the window.
-#include <QCoreApplication>
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "cli_options.h"
 #include "commands.h"
+#include "potential_options.h"
 #include "resources.h"
 
 namespace {
 
-constexpr const char* kHelp =
+constexpr const char* kHelpStart =
     "Usage: velquor-cli COMMAND [options]\n"
     "\n"
     "The bound states of a particle in one dimension by the shooting method, computed\n"
@@ -23,11 +25,9 @@ constexpr const char* kHelp =
     "  render   write one view of the window as a PNG picture\n"
     "  evolve   print the norm, <x>, <x^2> and <E> of a superposition of levels in time\n"
     "  potentials  list every potential family, its formula and its settings\n"
-    "\n"
-    "Potentials (--potential): woods-saxon, oscillator (the default), well, poschl-teller,\n"
-    "v-shaped and wells; the window's captions (\"Woods-Saxon\", \"Oscilador armonico\",\n"
-    "\"Pozo Finito\" ...) work too. --set NAME=VALUE changes a potential's settings, and\n"
-    "--formula EXPR types V(x) instead; 'velquor-cli potentials' lists them all.\n"
+    "\n";
+
+constexpr const char* kHelpEnd =
     "\n"
     "Formulas (--formula EXPR), read by muparser: the variable x; numbers such as 8,\n"
     "-0.5 or 1e-3; + - * / and ^ (power); parentheses; abs, sign, sqrt, exp, ln,\n"
@@ -41,6 +41,47 @@ constexpr const char* kHelp =
     "Exit status: 0 done, 1 a result could not be written, 2 bad usage or input.\n"
     "Run 'velquor-cli COMMAND --help' for the options of a command.\n";
 
+std::vector<std::string> Words(const std::string& text) {
+    std::vector<std::string> words;
+    for (std::size_t start = 0, end; start < text.size(); start = end + 1) {
+        end = std::min(text.find(' ', start), text.size());
+        words.push_back(text.substr(start, end - start));
+    }
+    return words;
+}
+
+// The pieces, space-separated, in lines of at most width characters.
+std::string Wrapped(const std::vector<std::string>& pieces, std::size_t width) {
+    std::string out, line;
+    for (const std::string& piece : pieces) {
+        if (!line.empty() && line.size() + 1 + piece.size() > width) {
+            out += line + "\n";
+            line.clear();
+        }
+        line += (line.empty() ? "" : " ") + piece;
+    }
+    return out + line + "\n";
+}
+
+// The potentials paragraph, from the family table; a caption is never split.
+std::string PotentialsHelp() {
+    std::vector<std::string> pieces =
+        Words("Potentials (--potential): " + cli::PotentialNames(true, "and") +
+              "; the window's captions");
+    std::string open = "(";
+    for (const FamilyInfo* f : cli::FirstPotentials()) {
+        pieces.push_back(open + "\"" + f->caption + "\",");
+        open.clear();
+    }
+    pieces.back().pop_back();
+    for (const std::string& word :
+         Words("...) work too. --set NAME=VALUE changes a potential's settings, and --formula "
+               "EXPR types V(x) instead; 'velquor-cli potentials' lists them all."))
+        pieces.push_back(word);
+    // As wide as the widest line of the help.
+    return Wrapped(pieces, 85);
+}
+
 int Fail(int status, const std::string& context, const char* message) {
     std::fprintf(stderr, "%s%s: %s\n", cli::kProgram, context.c_str(), message);
     return status;
@@ -49,36 +90,35 @@ int Fail(int status, const std::string& context, const char* message) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QStringList args = QCoreApplication::arguments();
-    args.removeFirst();
+    std::vector<std::string> args(argv + 1, argv + argc);
 
     std::string context;  // " levels" once the command is known
     try {
-        if (args.isEmpty())
+        if (args.empty())
             throw cli::UsageError(
                 "no command; give levels, predict, render, evolve or potentials (see " +
                 std::string(cli::kProgram) + " --help)");
-        const QString command = args.first();
-        if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
-            std::fputs(kHelp, stdout);
+        const std::string command = args.front();
+        if (command == "--help" || command == "-h") {
+            std::fputs((kHelpStart + PotentialsHelp() + kHelpEnd).c_str(), stdout);
             return cli::kExitOk;
         }
-        if (command == QLatin1String("--version")) {
+        if (command == "--version") {
             std::printf("%s %s\n", cli::kProgram, res::kFileVersion);
             return cli::kExitOk;
         }
-        context = " " + command.toStdString();
-        if (command == QLatin1String("levels")) return cli::RunLevels(args);
-        if (command == QLatin1String("predict")) return cli::RunPredict(args);
-        if (command == QLatin1String("render")) return cli::RunRender(args);
-        if (command == QLatin1String("evolve")) return cli::RunEvolve(args);
-        if (command == QLatin1String("potentials")) return cli::RunPotentials(args);
+        context = " " + command;
+        const cli::Args options(args.begin() + 1, args.end());
+        if (command == "levels") return cli::RunLevels(options);
+        if (command == "predict") return cli::RunPredict(options);
+        if (command == "render") return cli::RunRender(options);
+        if (command == "evolve") return cli::RunEvolve(options);
+        if (command == "potentials") return cli::RunPotentials(options);
         context.clear();
-        if (command.startsWith(QLatin1Char('-')))
-            throw cli::UsageError("unknown option '" + command.toStdString() +
+        if (command.starts_with('-'))
+            throw cli::UsageError("unknown option '" + command +
                                   "'; before the command only --help and --version are accepted");
-        throw cli::UsageError("unknown command '" + command.toStdString() +
+        throw cli::UsageError("unknown command '" + command +
                               "'; give levels, predict, render, evolve or potentials");
     } catch (const cli::UsageError& e) {
         return Fail(cli::kExitUsage, context, e.what());

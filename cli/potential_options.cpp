@@ -3,15 +3,39 @@
 #include <stdexcept>
 
 #include "data_exchange.h"
-#include "formula_potential.h"
 #include "potential_choice.h"
+#include "resources.h"
 
 namespace cli {
 
 namespace {
 
-std::string Quoted(std::string_view text) {
-    return "'" + std::string(text) + "'";
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (Lower(a[i]) != Lower(b[i])) return false;
+    return true;
+}
+
+// Every family of the list but the typed formula.
+std::vector<const FamilyInfo*> Named() {
+    std::vector<const FamilyInfo*> named;
+    for (const FamilyInfo& f : Families())
+        if (f.id != FamilyId::Formula) named.push_back(&f);
+    return named;
+}
+
+std::string Trimmed(std::string_view text) {
+    const auto space = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    while (!text.empty() && space(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && space(text.back()))
+        text.remove_suffix(1);
+    return std::string(text);
 }
 
 std::string SettingNames(const FamilyInfo& family) {
@@ -45,76 +69,152 @@ void ReadSetting(const FamilyInfo& family, std::string_view item,
                      Quoted(name) + "; its settings: " + SettingNames(family));
 }
 
-const PotentialName& FormulaName() {
-    static const PotentialName formula{PotentialKind::Formula, "formula", "Formula"};
-    return formula;
+std::vector<std::string> Split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find(separator, start)) != std::string::npos; start = end + 1)
+        parts.push_back(text.substr(start, end - start));
+    parts.push_back(text.substr(start));
+    return parts;
 }
 
 }  // namespace
 
-QCommandLineOption SetOption() {
-    return QCommandLineOption(
-        QStringLiteral("set"),
-        QStringLiteral("Settings of the potential: NAME=VALUE[,NAME=VALUE...], repeatable; "
-                       "'velquor-cli potentials' lists every setting and its range."),
-        QStringLiteral("NAME=VALUE"));
+const FamilyInfo& DefaultPotential() {
+    return FamilyOf(FamilyId::Oscillator);
 }
 
-QCommandLineOption FormulaOption() {
-    return QCommandLineOption(
-        QStringLiteral("formula"),
-        QStringLiteral("V(x) typed as text instead of --potential, such as 'x^2 - 8' or "
-                       "'-8*sech(x)^2' (muparser's operators and functions, and sech)."),
-        QStringLiteral("EXPR"));
+std::vector<const FamilyInfo*> FirstPotentials() {
+    std::vector<const FamilyInfo*> first;
+    for (const FamilyInfo& f : Families())
+        if (f.id <= FamilyId::Well) first.push_back(&f);
+    return first;
 }
 
-PotentialRequest ReadPotential(const QCommandLineParser& parser,
-                               const QCommandLineOption& potentialOption,
-                               const PotentialName& fallback, bool shooting) {
-    const QString setName = QStringLiteral("set");
-    const QString formulaName = QStringLiteral("formula");
+const FamilyInfo& FindPotential(std::string_view text) {
+    for (const FamilyInfo* f : Named())
+        if (SameIgnoringCase(text, f->name) || SameIgnoringCase(text, f->caption)) return *f;
+    std::vector<std::string> captions;
+    for (const FamilyInfo* f : Named())
+        captions.push_back("\"" + std::string(f->caption) + "\"");
+    throw UsageError("unknown potential " + Quoted(text) + "; accepted: " + PotentialNames(false) +
+                     " (or the list captions " + JoinChoices(captions) + ")");
+}
+
+std::string PotentialNames(bool markDefault, std::string_view last) {
+    std::vector<std::string> names;
+    for (const FamilyInfo* f : Named())
+        names.push_back(
+            f->name + std::string(markDefault && f == &DefaultPotential() ? " (the default)" : ""));
+    return JoinChoices(names, last);
+}
+
+const Option& PotentialOption() {
+    static const Option option{"potential", "NAME",
+                               PotentialNames(true) + ", or the list's caption.", ""};
+    return option;
+}
+
+const Option& OnlyPotentialOption() {
+    static const Option option{"potential", "NAME",
+                               "Only this potential: " + PotentialNames(false) +
+                                   " (or the list's caption); --set " + "alone changes the " +
+                                   DefaultPotential().name + ". Without any of --potential, " +
+                                   "--set and --formula, the first three, one after the other.",
+                               ""};
+    return option;
+}
+
+const Option& SetOption() {
+    static const Option option{
+        "set", "NAME=VALUE",
+        "Settings of the potential: NAME=VALUE[,NAME=VALUE...], repeatable; 'velquor-cli "
+        "potentials' lists every setting and its range.",
+        ""};
+    return option;
+}
+
+const Option& FormulaOption() {
+    static const Option option{
+        "formula", "EXPR",
+        "V(x) typed as text instead of --potential, such as 'x^2 - 8' or '-8*sech(x)^2' "
+        "(muparser's operators and functions, and sech).",
+        ""};
+    return option;
+}
+
+std::vector<Option> PotentialOptions(const Option& potential) {
+    return {potential, SetOption(), FormulaOption()};
+}
+
+Option FormatOption(const std::vector<std::string>& formats) {
+    std::vector<std::string> described = formats;
+    described.front() += " (the default)";
+    return {"format", "FORMAT", JoinChoices(described) + ".", formats.front()};
+}
+
+std::string FormatUsage(const std::vector<std::string>& formats) {
+    std::string usage = "[--format ";
+    for (const std::string& f : formats)
+        usage += (&f == &formats.front() ? "" : "|") + f;
+    return usage + "]";
+}
+
+std::string ReadFormat(const Arguments& args, const std::vector<std::string>& formats) {
+    return ParseChoice("--format", args.Value(FormatOption(formats)), formats);
+}
+
+bool PotentialGiven(const Arguments& args) {
+    return args.IsSet(PotentialOption()) || args.IsSet(SetOption()) || args.IsSet(FormulaOption());
+}
+
+PotentialRequest ReadPotential(const Arguments& args) {
     PotentialRequest request;
-    if (parser.isSet(formulaName)) {
-        if (parser.isSet(potentialOption))
+    if (args.IsSet(FormulaOption())) {
+        if (args.IsSet(PotentialOption()))
             throw UsageError("--formula and --potential exclude one another; give one");
-        if (parser.isSet(setName))
+        if (args.IsSet(SetOption()))
             throw UsageError("--set is for the settings of a --potential; a formula has none");
-        const std::string text = parser.value(formulaName).toStdString();
-        FormulaPotential formula;
-        if (const std::optional<std::string> message = formula.SetText(text))
-            throw UsageError("--formula " + Quoted(text) + ": " + *message);
-        if (shooting && !formula.IsEven())
-            throw UsageError("--formula " + Quoted(text) +
-                             ": V(x) is not even, and the shooting method integrates from "
-                             "x = 0 and mirrors; give an even formula");
-        request.potential = &FormulaName();
-        request.fields = {text};
+        request.potential = &FamilyOf(FamilyId::Formula);
+        request.fields = {args.Value(FormulaOption())};
         request.changed = true;
         return request;
     }
-    request.potential = parser.isSet(potentialOption)
-                            ? &FindPotential(parser.value(potentialOption).toStdString())
-                            : &fallback;
-    const FamilyInfo* family = FindFamily(request.potential->name);
-    if (!family) throw std::logic_error("no family for " + std::string(request.potential->name));
-    for (const SettingInfo& s : family->settings)
+    request.potential = args.IsSet(PotentialOption())
+                            ? &FindPotential(args.Value(PotentialOption()))
+                            : &DefaultPotential();
+    for (const SettingInfo& s : request.potential->settings)
         request.fields.push_back(FormatDouble(s.defaultValue));
-    for (const QString& option : parser.values(setName)) {
-        for (const QString& item : option.split(QLatin1Char(',')))
-            ReadSetting(*family, item.trimmed().toStdString(), request.fields);
+    for (const std::string& option : args.Values(SetOption())) {
+        for (const std::string& item : Split(option, ','))
+            ReadSetting(*request.potential, Trimmed(item), request.fields);
         request.changed = true;
     }
     return request;
 }
 
-void ChoosePotential(HeadlessSession& session, const PotentialRequest& request) {
-    if (!session.SelectPotential(request.potential->caption))
-        throw std::logic_error("the window's list has no \"" +
-                               std::string(request.potential->caption) + "\"");
-    if (!request.changed) return;
-    // The options were checked as the dialog checks its fields.
-    if (const std::optional<std::string> message = session.ChangeSettings(request.fields))
-        throw std::logic_error("the settings dialog refused checked settings: " + *message);
+std::unique_ptr<HeadlessSession> OpenSession(const PotentialRequest& request, bool shooting) {
+    auto session = std::make_unique<HeadlessSession>(true);
+    const FamilyInfo& potential = *request.potential;
+    if (!session->SelectPotential(potential.caption))
+        throw std::logic_error("the window's list has no \"" + std::string(potential.caption) +
+                               "\"");
+    if (!request.changed) return session;
+    const std::optional<std::string> refused = session->ChangeSettings(request.fields);
+    if (potential.id != FamilyId::Formula) {
+        // The options were checked as the dialog checks its fields.
+        if (refused)
+            throw std::logic_error("the settings dialog refused checked settings: " + *refused);
+        return session;
+    }
+    const std::string formula = "--formula " + Quoted(request.fields.front());
+    if (refused) throw UsageError(formula + ": " + *refused);
+    // The window disables its search for a potential that is not even.
+    if (shooting && !session->Platform().IsEnabled(res::kSearch))
+        throw UsageError(formula +
+                         ": V(x) is not even, and the shooting method integrates from "
+                         "x = 0 and mirrors; give an even formula");
+    return session;
 }
 
 }  // namespace cli

@@ -1,13 +1,14 @@
-// The potential a command runs on: --potential NAME with --set NAME=VALUE for
-// its settings, or --formula EXPR instead. Read and checked before any work,
-// then put on the session through the window's own settings dialog.
+// The options every command that runs on a potential shares, declared once:
+// --potential NAME with --set NAME=VALUE for its settings, or --formula EXPR
+// instead; and --format. The names and settings are the family table's. Read
+// and checked before any work, then put on a session through the window's
+// own list and settings dialog, which also reads the formula.
 #pragma once
 
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
-
-#include <QCommandLineOption>
-#include <QCommandLineParser>
 
 #include "cli_options.h"
 #include "headless_host.h"
@@ -15,23 +16,52 @@
 
 namespace cli {
 
+// The window's first choice, and what --set alone changes.
+const FamilyInfo& DefaultPotential();
+// The window's first three, which a run of every potential takes.
+std::vector<const FamilyInfo*> FirstPotentials();
+// A family (not the typed formula) by name or list caption, in any letter case.
+const FamilyInfo& FindPotential(std::string_view text);
+// "woods-saxon, oscillator (the default), well, ... or wells"
+std::string PotentialNames(bool markDefault, std::string_view last = "or");
+
+// --potential as every command but levels reads it: one potential, the
+// oscillator if none.
+const Option& PotentialOption();
+// levels's: one potential, or the first three if none.
+const Option& OnlyPotentialOption();
+const Option& SetOption();
+const Option& FormulaOption();
+// The three, --potential as given.
+std::vector<Option> PotentialOptions(const Option& potential = PotentialOption());
+// The three in a usage line.
+inline constexpr const char* kPotentialUsage =
+    "[[--potential NAME] [--set NAME=VALUE]... | --formula EXPR]";
+
+// --format, the first of formats being the default; its usage line part; its value.
+Option FormatOption(const std::vector<std::string>& formats);
+std::string FormatUsage(const std::vector<std::string>& formats);
+std::string ReadFormat(const Arguments& args, const std::vector<std::string>& formats);
+
 struct PotentialRequest {
-    const PotentialName* potential = nullptr;  // the family, "formula" for a formula
-    std::vector<std::string> fields;           // the settings dialog's texts
-    bool changed = false;                      // any --set or --formula
+    const FamilyInfo* potential = nullptr;  // the formula's entry for a formula
+    std::vector<std::string> fields;        // the settings dialog's texts
+    bool changed = false;                   // any --set or --formula
 };
 
-QCommandLineOption SetOption();
-QCommandLineOption FormulaOption();
+// Whether any of the three was given.
+bool PotentialGiven(const Arguments& args);
 
-// The potential the options ask for (fallback without --potential and
-// --formula). shooting: a command that integrates from x = 0 and mirrors,
-// which needs an even potential. Throws UsageError naming the bad option.
-PotentialRequest ReadPotential(const QCommandLineParser& parser,
-                               const QCommandLineOption& potentialOption,
-                               const PotentialName& fallback, bool shooting);
+// The potential the options ask for, the default one without them. Throws
+// UsageError naming the bad option or setting; the formula is read by the
+// settings dialog, in OpenSession.
+PotentialRequest ReadPotential(const Arguments& args);
 
-// Chooses the potential in the session's list and applies its settings.
-void ChoosePotential(HeadlessSession& session, const PotentialRequest& request);
+// A session (drawing only the frames that are painted) with the potential
+// chosen in the window's list and its settings applied in the settings
+// dialog. shooting: the command integrates from x = 0 and mirrors, which
+// needs an even potential. Throws UsageError, naming --formula, for a formula
+// the dialog refuses or one that is not even where that is needed.
+std::unique_ptr<HeadlessSession> OpenSession(const PotentialRequest& request, bool shooting);
 
 }  // namespace cli

@@ -1,13 +1,11 @@
 // velquor-cli potentials: every family of potentials the window's list offers,
 // its formula, and each setting with its default and range.
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-
 #include "cli_options.h"
 #include "commands.h"
 #include "data_exchange.h"
+#include "json_text.h"
 #include "potential_family.h"
+#include "potential_options.h"
 #include "text_output.h"
 
 namespace cli {
@@ -30,44 +28,41 @@ std::string Table() {
 }
 
 std::string Json() {
-    QJsonArray families;
+    JsonValue families = JsonValue::array();
     for (const FamilyInfo& f : Families()) {
-        QJsonArray settings;
+        JsonValue settings = JsonValue::array();
         for (const SettingInfo& s : f.settings)
-            settings.append(QJsonObject{
-                {QStringLiteral("name"), QString::fromUtf8(s.name)},
-                {QStringLiteral("default"), s.defaultValue},
-                {QStringLiteral("min"), s.min},
-                {QStringLiteral("max"), s.max},
-                {QStringLiteral("integer"), s.integer},
+            settings.push_back({
+                {"name", s.name},
+                {"default", s.defaultValue},
+                {"min", s.min},
+                {"max", s.max},
+                {"integer", s.integer},
             });
-        families.append(QJsonObject{
-            {QStringLiteral("name"), QString::fromUtf8(f.name)},
-            {QStringLiteral("caption"), QString::fromUtf8(f.caption)},
-            {QStringLiteral("formula"), QString::fromUtf8(f.formula)},
-            {QStringLiteral("settings"), settings},
+        families.push_back({
+            {"name", f.name},
+            {"caption", f.caption},
+            {"formula", f.formula},
+            {"settings", settings},
         });
     }
-    const QJsonObject root{{QStringLiteral("potentials"), families}};
-    return QJsonDocument(root).toJson(QJsonDocument::Indented).toStdString();
+    return JsonText({{"potentials", families}});
 }
 
 }  // namespace
 
-int RunPotentials(const QStringList& args) {
-    const QCommandLineOption formatOption(QStringLiteral("format"),
-                                          QStringLiteral("table (the default) or json."),
-                                          QStringLiteral("FORMAT"), QStringLiteral("table"));
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Lists every family of potentials in the order of the window's list: its name (for\n"
-        "--potential), its caption, its formula and each setting (for --set NAME=VALUE) with\n"
-        "its default and the range it takes. The last entry is the typed formula, --formula."));
-    if (!ParseSubcommand(parser, {formatOption}, args, "potentials [--format table|json]"))
-        return kExitOk;
-    const std::string format =
-        ParseChoice("--format", parser.value(formatOption).toStdString(), {"table", "json"});
-    WriteOut(format == "json" ? Json() : Table());
+int RunPotentials(const Args& args) {
+    const std::vector<std::string> formats{"table", "json"};
+    const std::optional<Arguments> given = ParseCommand(
+        {"potentials",
+         "potentials " + FormatUsage(formats),
+         "Lists every family of potentials in the order of the window's list: its name (for\n"
+         "--potential), its caption, its formula and each setting (for --set NAME=VALUE) with\n"
+         "its default and the range it takes. The last entry is the typed formula, --formula.",
+         {FormatOption(formats)}},
+        args);
+    if (!given) return kExitOk;
+    WriteOut(ReadFormat(*given, formats) == "json" ? Json() : Table());
     return kExitOk;
 }
 

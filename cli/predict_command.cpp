@@ -1,13 +1,9 @@
 // velquor-cli predict: the solution the window's "Predictor" draws, as numbers
 // on the wave functions' grid.
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QJsonValue>
-
 #include "cli_options.h"
 #include "commands.h"
 #include "headless_host.h"
+#include "json_text.h"
 #include "potential_options.h"
 #include "resources.h"
 #include "text_output.h"
@@ -42,78 +38,60 @@ std::string Csv(const Samples& s) {
     return out;
 }
 
-QJsonArray Array(const std::vector<double>& values) {
-    QJsonArray array;
-    for (double v : values)
-        array.append(v);  // a value that overflowed comes out as null
-    return array;
-}
-
-std::string Json(const PotentialName& potential, const char* parity, double energy,
-                 const Samples& s) {
-    const QJsonObject root{
-        {QStringLiteral("potential"), QString::fromUtf8(potential.name)},
-        {QStringLiteral("parity"), QString::fromUtf8(parity)},
-        {QStringLiteral("energy"), energy},
-        {QStringLiteral("x"), Array(s.x)},
-        {QStringLiteral("re"), Array(s.re)},
-        {QStringLiteral("density"), Array(s.density)},
+std::string Json(const FamilyInfo& potential, const char* parity, double energy, const Samples& s) {
+    // A value that overflowed comes out as null.
+    const JsonValue root{
+        {"potential", potential.name},
+        {"parity", parity},
+        {"energy", energy},
+        {"x", s.x},
+        {"re", s.re},
+        {"density", s.density},
     };
-    return QJsonDocument(root).toJson(QJsonDocument::Compact).toStdString() + "\n";
+    return JsonText(root, false) + "\n";
 }
 
 }  // namespace
 
-int RunPredict(const QStringList& args) {
-    const QCommandLineOption energyOption(
-        QStringLiteral("energy"),
-        QStringLiteral("Trial energy, read as the window's energy box reads it: a finite decimal "
-                       "number. Required."),
-        QStringLiteral("E"));
-    const QCommandLineOption parityOption(
-        QStringLiteral("parity"),
-        QStringLiteral("even (the default; what \"Predictor\" draws) or odd."),
-        QStringLiteral("PARITY"), QStringLiteral("even"));
-    const QCommandLineOption potentialOption(
-        QStringLiteral("potential"),
-        QStringLiteral("woods-saxon, oscillator (the default), well, poschl-teller, v-shaped or "
-                       "wells, or the list's caption."),
-        QStringLiteral("NAME"));
-    const QCommandLineOption formatOption(QStringLiteral("format"),
-                                          QStringLiteral("csv (the default) or json."),
-                                          QStringLiteral("FORMAT"), QStringLiteral("csv"));
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Integrates the wave equation at the trial energy from x = 0 outward and mirrors it,\n"
-        "as \"Predictor\" does, and prints the solution on its grid of 4001 points,\n"
-        "x = -20 + 0.01 i: x, the real part and the density |psi|^2, as the window's curves\n"
-        "read them (17 significant digits; zero at the grid's two ends). The even solution\n"
-        "is the one \"Predictor\" computes; the odd one comes from a wave function set up\n"
-        "like the window's (same grid, potential and mass factor), started with psi(0) = 0,\n"
-        "psi'(0) = 1. Far from a level the solution grows without bound; values that\n"
-        "overflow a double print as inf or nan in csv and null in json."));
-    if (!ParseSubcommand(parser,
-                         {energyOption, parityOption, potentialOption, SetOption(), FormulaOption(),
-                          formatOption},
-                         args,
-                         "predict --energy E [--parity even|odd] [--potential NAME "
-                         "[--set NAME=VALUE]... | --formula EXPR] [--format csv|json]"))
-        return kExitOk;
+int RunPredict(const Args& args) {
+    const std::vector<std::string> formats{"csv", "json"};
+    const Option energy{"energy", "E",
+                        "Trial energy, read as the window's energy box reads it: a finite "
+                        "decimal number. Required.",
+                        ""};
+    const Option parityOption{"parity", "PARITY",
+                              "even (the default; what \"Predictor\" draws) or odd.", "even"};
+    std::vector<Option> options{energy, parityOption};
+    for (const Option& o : PotentialOptions())
+        options.push_back(o);
+    options.push_back(FormatOption(formats));
+    const std::optional<Arguments> given = ParseCommand(
+        {"predict",
+         std::string("predict --energy E [--parity even|odd] ") + kPotentialUsage + " " +
+             FormatUsage(formats),
+         "Integrates the wave equation at the trial energy from x = 0 outward and mirrors it,\n"
+         "as \"Predictor\" does, and prints the solution on its grid of 4001 points,\n"
+         "x = -20 + 0.01 i: x, the real part and the density |psi|^2, as the window's curves\n"
+         "read them (17 significant digits; zero at the grid's two ends). The even solution\n"
+         "is the one \"Predictor\" computes; the odd one comes from a wave function set up\n"
+         "like the window's (same grid, potential and mass factor), started with psi(0) = 0,\n"
+         "psi'(0) = 1. Far from a level the solution grows without bound; values that\n"
+         "overflow a double print as inf or nan in csv and null in json.",
+         options},
+        args);
+    if (!given) return kExitOk;
 
-    if (!parser.isSet(energyOption))
+    if (!given->IsSet(energy))
         throw UsageError("--energy is required; give a finite decimal number such as -7.29");
-    const std::string energyText = parser.value(energyOption).toStdString();
+    const std::string energyText = given->Value(energy);
     ParseEnergy("--energy", energyText);
-    const std::string parity =
-        ParseChoice("--parity", parser.value(parityOption).toStdString(), {"even", "odd"});
-    const std::string format =
-        ParseChoice("--format", parser.value(formatOption).toStdString(), {"csv", "json"});
-    const PotentialRequest request =
-        ReadPotential(parser, potentialOption, DefaultPotential(), true);
-    const PotentialName& potential = *request.potential;
+    const std::string parity = ParseChoice("--parity", given->Value(parityOption), {"even", "odd"});
+    const std::string format = ReadFormat(*given, formats);
+    const PotentialRequest request = ReadPotential(*given);
+    const FamilyInfo& potential = *request.potential;
 
-    HeadlessSession session(true);
-    ChoosePotential(session, request);
+    const std::unique_ptr<HeadlessSession> opened = OpenSession(request, true);
+    HeadlessSession& session = *opened;
     session.TypeEnergy(energyText);
     CWaveDlg& dlg = session.Dialog();
     Samples samples;

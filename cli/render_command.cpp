@@ -1,11 +1,9 @@
 // velquor-cli render: one view of the window as a PNG picture, drawn by the
 // dialog itself after a prediction, some search steps or some levels.
-#include <QByteArray>
-#include <QDir>
-#include <QFileInfo>
-#include <QImage>
-#include <QTemporaryFile>
-#include <QtGlobal>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
 
 #include "cli_options.h"
 #include "commands.h"
@@ -19,130 +17,141 @@ namespace cli {
 
 namespace {
 
+namespace fs = std::filesystem;
+
 // A "Buscar" click costs a few tens of microseconds; this many stay within
 // seconds.
 constexpr int kMaxSteps = 100000;
 
-std::string Quoted(const QString& text) {
-    return "'" + text.toStdString() + "'";
+bool EndsInPng(const std::string& path) {
+    const std::string name = fs::path(path).filename().string();
+    if (name.size() <= 4 || path.size() < name.size()) return false;
+    std::string suffix = path.substr(path.size() - 4);
+    for (char& c : suffix)
+        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    return suffix == ".png";
+}
+
+// The folder the file goes into, absolute, with "." and ".." worked out.
+std::string FolderOf(const std::string& path) {
+    std::error_code ec;
+    const fs::path absolute = fs::absolute(path, ec);
+    return (ec ? fs::path(path) : absolute).lexically_normal().parent_path().string();
+}
+
+// Permission bits do not tell (root, read-only mounts): try a file.
+bool TakesNewFile(const std::string& folder) {
+    std::string probe = (fs::path(folder) / ".velquor-cli-XXXXXX").string();
+    const int fd = ::mkstemp(probe.data());
+    if (fd < 0) return false;
+    ::close(fd);
+    ::unlink(probe.c_str());
+    return true;
 }
 
 // Checks, before any work, that the picture can be written where it should
 // go: a .png name in an existing folder that takes a new file.
-void CheckOutput(const QString& path) {
-    if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) ||
-        QFileInfo(path).fileName().size() <= 4)
+void CheckOutput(const std::string& path) {
+    if (!EndsInPng(path))
         throw UsageError("--output " + Quoted(path) +
                          ": the picture is a PNG file; give a file name ending in .png");
-    const QFileInfo target(path);
-    const QFileInfo folder(target.absolutePath());
+    const std::string folder = FolderOf(path);
     const std::string accepted = "; give a .png file in an existing folder you can write to";
-    if (!folder.exists())
-        throw UsageError("--output " + Quoted(path) + ": folder " + Quoted(folder.filePath()) +
+    std::error_code ec;
+    if (!fs::exists(folder, ec))
+        throw UsageError("--output " + Quoted(path) + ": folder " + Quoted(folder) +
                          " does not exist" + accepted);
-    if (!folder.isDir())
-        throw UsageError("--output " + Quoted(path) + ": " + Quoted(folder.filePath()) +
-                         " is not a folder" + accepted);
-    if (target.isDir()) throw UsageError("--output " + Quoted(path) + " is a folder" + accepted);
-    // Permission bits do not tell (root, read-only mounts): try a file.
-    QTemporaryFile probe(
-        QDir(folder.absoluteFilePath()).filePath(QStringLiteral(".velquor-cli-XXXXXX")));
-    if (!probe.open())
-        throw UsageError("--output " + Quoted(path) + ": folder " + Quoted(folder.filePath()) +
+    if (!fs::is_directory(folder, ec))
+        throw UsageError("--output " + Quoted(path) + ": " + Quoted(folder) + " is not a folder" +
+                         accepted);
+    if (fs::is_directory(path, ec))
+        throw UsageError("--output " + Quoted(path) + " is a folder" + accepted);
+    if (!TakesNewFile(folder))
+        throw UsageError("--output " + Quoted(path) + ": folder " + Quoted(folder) +
                          " cannot be written" + accepted);
 }
 
 // Encoded in memory first, so that the encoder never meets a failed write;
 // then written whole or not at all.
-void SavePng(const QImage& image, const QString& path) {
-    const QByteArray png = picture::EncodePng(image);
-    if (png.isEmpty()) throw std::runtime_error("the PNG encoder failed");
+void SavePng(const picture::Picture& image, const std::string& path) {
+    const std::vector<std::uint8_t> png = picture::EncodePng(image);
+    if (png.empty()) throw std::runtime_error("the PNG encoder failed");
     const std::string reason = picture::WriteWhole(path, png);
     if (!reason.empty()) throw WriteError("cannot write " + Quoted(path) + ": " + reason);
 }
 
 }  // namespace
 
-int RunRender(const QStringList& args) {
-    const QCommandLineOption viewOption(
-        QStringLiteral("view"), QStringLiteral("normal, zoom or evolution: a tab of the window."),
-        QStringLiteral("VIEW"));
-    const QCommandLineOption potentialOption(
-        QStringLiteral("potential"),
-        QStringLiteral("woods-saxon, oscillator (the default), well, poschl-teller, v-shaped or "
-                       "wells, or the list's caption."),
-        QStringLiteral("NAME"));
-    const QCommandLineOption energyOption(
-        QStringLiteral("energy"),
-        QStringLiteral("Type E into the energy box and press \"Predictor\"."), QStringLiteral("E"));
-    const QCommandLineOption stepsOption(
-        QStringLiteral("steps"),
-        QStringLiteral("Click \"Buscar\" N times (0 to %1).").arg(kMaxSteps), QStringLiteral("N"));
-    const QCommandLineOption levelsOption(
-        QStringLiteral("levels"),
-        QStringLiteral("Press \"Play\" until N levels are recorded (0 to %1), or all: until the "
-                       "scan passes its ceiling.")
-            .arg(CWaveDlg::kMaxLevels),
-        QStringLiteral("N"));
-    const QCommandLineOption timeOption(
-        QStringLiteral("time"),
-        QStringLiteral("With --view evolution: the time the state is drawn at (default 0)."),
-        QStringLiteral("T"));
-    const QCommandLineOption outputOption(QStringLiteral("output"),
-                                          QStringLiteral("The PNG file to write. Required."),
-                                          QStringLiteral("FILE.png"));
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Draws one view as the window shows it, 624 x 584 pixels: right after choosing the\n"
-        "potential, or after one of --energy, --steps and --levels. Needs no display. The\n"
-        "picture goes to a temporary file beside FILE.png that is then renamed, so a failed\n"
-        "write never leaves half a file. --view evolution draws the \"Evolucion\" tab: the\n"
-        "superposition of the levels --states at --time, paused."));
-    if (!ParseSubcommand(
-            parser,
-            {viewOption, potentialOption, SetOption(), FormulaOption(), energyOption, stepsOption,
-             levelsOption, StatesOption(), WeightsOption(), PhasesOption(), timeOption,
-             outputOption},
-            args,
-            "render --view normal|zoom [--potential NAME [--set NAME=VALUE]... | --formula EXPR] "
-            "[--energy E | --steps N | --levels N|all] "
-            "[--states LIST [--weights LIST] [--phases LIST] --time T] --output FILE.png"))
-        return kExitOk;
+int RunRender(const Args& args) {
+    const Option viewOption{"view", "VIEW", "normal, zoom or evolution: a tab of the window.", ""};
+    const Option energyOption{"energy", "E", "Type E into the energy box and press \"Predictor\".",
+                              ""};
+    const Option stepsOption{
+        "steps", "N", "Click \"Buscar\" N times (0 to " + std::to_string(kMaxSteps) + ").", ""};
+    const Option levelsOption{"levels", "N",
+                              "Press \"Play\" until N levels are recorded (0 to " +
+                                  std::to_string(CWaveDlg::kMaxLevels) +
+                                  "), or all: until the scan passes its ceiling.",
+                              ""};
+    const Option timeOption{
+        "time", "T", "With --view evolution: the time the state is drawn at (default 0).", ""};
+    const Option outputOption{"output", "FILE.png", "The PNG file to write. Required.", ""};
+    std::vector<Option> options = PotentialOptions();
+    options.insert(options.begin(), viewOption);
+    options.insert(options.end(), {energyOption, stepsOption, levelsOption});
+    for (const Option& o : SuperpositionOptions("Required with --view evolution."))
+        options.push_back(o);
+    options.insert(options.end(), {timeOption, outputOption});
+    const std::optional<Arguments> given = ParseCommand(
+        {"render",
+         std::string("render --view normal|zoom|evolution ") + kPotentialUsage +
+             " [--energy E | --steps N | --levels N|all] "
+             "[--states LIST [--weights LIST] [--phases LIST] [--time T]] --output FILE.png",
+         "Draws one view as the window shows it, 624 x 584 pixels: right after choosing the\n"
+         "potential, or after one of --energy, --steps and --levels. Needs no display. The\n"
+         "picture goes to a temporary file beside FILE.png that is then renamed, so a failed\n"
+         "write never leaves half a file. --view evolution draws the \"Evolucion\" tab: the\n"
+         "superposition of the levels --states at --time, paused.",
+         options},
+        args);
+    if (!given) return kExitOk;
+    const Arguments& parser = *given;
 
-    if (!parser.isSet(viewOption))
+    if (!parser.IsSet(viewOption))
         throw UsageError("--view is required; give normal, zoom or evolution");
-    const std::string view = ParseChoice("--view", parser.value(viewOption).toStdString(),
-                                         {"normal", "zoom", "evolution"});
+    const std::string view =
+        ParseChoice("--view", parser.Value(viewOption), {"normal", "zoom", "evolution"});
     const bool evolution = view == "evolution";
-    const bool evolutionOptions = parser.isSet(StatesOption()) || parser.isSet(WeightsOption()) ||
-                                  parser.isSet(PhasesOption()) || parser.isSet(timeOption);
+    const bool evolutionOptions = parser.IsSet(StatesOption()) || parser.IsSet(WeightsOption()) ||
+                                  parser.IsSet(PhasesOption()) || parser.IsSet(timeOption);
     if (evolutionOptions && !evolution)
         throw UsageError("--states, --weights, --phases and --time go with --view evolution");
     const EvolutionRequest evolutionSpec = evolution ? ReadEvolution(parser) : EvolutionRequest{};
     const double time = ReadTime(parser, timeOption, 0.0);
-    if (!parser.isSet(outputOption))
+    if (!parser.IsSet(outputOption))
         throw UsageError("--output is required; give a file name ending in .png");
     const int actions =
-        parser.isSet(energyOption) + parser.isSet(stepsOption) + parser.isSet(levelsOption);
+        parser.IsSet(energyOption) + parser.IsSet(stepsOption) + parser.IsSet(levelsOption);
     if (actions > 1)
         throw UsageError("--energy, --steps and --levels exclude one another; give at most one");
+    const PotentialRequest request = ReadPotential(parser);
+    const FamilyInfo& potential = *request.potential;
     // Drawing a potential needs no evenness; predicting and searching do.
-    const PotentialRequest request =
-        ReadPotential(parser, potentialOption, DefaultPotential(), actions > 0);
-    const PotentialName& potential = *request.potential;
+    const std::unique_ptr<HeadlessSession> opened = OpenSession(request, actions > 0);
+    HeadlessSession& session = *opened;
 
     std::string energyText;
     int steps = 0;
     std::size_t levels = 0;
-    if (parser.isSet(energyOption)) {
-        energyText = parser.value(energyOption).toStdString();
+    if (parser.IsSet(energyOption)) {
+        energyText = parser.Value(energyOption);
         ParseEnergy("--energy", energyText);
     }
-    if (parser.isSet(stepsOption))
-        steps = ParseCount("--steps", parser.value(stepsOption).toStdString(), kMaxSteps,
+    if (parser.IsSet(stepsOption))
+        steps = ParseCount("--steps", parser.Value(stepsOption), kMaxSteps,
                            "more would run for minutes");
-    if (parser.isSet(levelsOption)) {
-        const std::string text = parser.value(levelsOption).toStdString();
+    if (parser.IsSet(levelsOption)) {
+        const std::string text = parser.Value(levelsOption);
         if (text == "all") {
             levels = kAllLevels;
         } else {
@@ -155,11 +164,9 @@ int RunRender(const QStringList& args) {
             }
         }
     }
-    const QString output = parser.value(outputOption);
+    const std::string output = parser.Value(outputOption);
     CheckOutput(output);
 
-    HeadlessSession session(true);  // draws only the frame that is painted
-    ChoosePotential(session, request);
     if (!energyText.empty()) {
         session.TypeEnergy(energyText);
         session.Click(res::kPredictor);
@@ -178,8 +185,8 @@ int RunRender(const QStringList& args) {
     if (evolution) ApplyEvolution(session, evolutionSpec, time);
 
     const std::vector<std::uint8_t>& frame = session.Paint();
-    SavePng(picture::FrameImage(frame.data(), session.Platform().frameWidth,
-                                session.Platform().frameHeight),
+    SavePng(picture::FramePicture(frame.data(), session.Platform().frameWidth,
+                                  session.Platform().frameHeight),
             output);
     return kExitOk;
 }

@@ -6,6 +6,7 @@
 #include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -188,11 +189,23 @@ void WaveWindow::CreateFileActions() {
     }
 }
 
-QImage WaveWindow::FramePicture() const {
-    const BufferImage& frame = dlg_.Frame();
+namespace {
+
+picture::Picture PictureOf(const BufferImage& frame) {
     std::vector<std::uint8_t> bits(static_cast<std::size_t>(frame.Width()) * frame.Height() * 3);
     frame.CopyTo(bits.data());
-    return picture::FrameImage(bits.data(), frame.Width(), frame.Height());
+    return picture::FramePicture(bits.data(), frame.Width(), frame.Height());
+}
+
+}  // namespace
+
+QImage WaveWindow::FramePicture() const {
+    const picture::Picture p = PictureOf(dlg_.Frame());
+    QImage image =
+        QImage(p.rgb.data(), p.width, p.height, 3 * p.width, QImage::Format_RGB888).copy();
+    image.setDotsPerMeterX(picture::kDotsPerMeter);
+    image.setDotsPerMeterY(picture::kDotsPerMeter);
+    return image;
 }
 
 void WaveWindow::SavePicture() {
@@ -218,9 +231,10 @@ QString WaveWindow::AskSaveName() {
 }
 
 bool WaveWindow::SavePictureTo(const QString& path) {
-    const QByteArray png = picture::EncodePng(FramePicture());
+    const std::vector<std::uint8_t> png = picture::EncodePng(PictureOf(dlg_.Frame()));
     const std::string reason =
-        png.isEmpty() ? std::string("the PNG encoder failed") : picture::WriteWhole(path, png);
+        png.empty() ? std::string("the PNG encoder failed")
+                    : picture::WriteWhole(QFile::encodeName(path).toStdString(), png);
     if (reason.empty()) return true;
     QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(),
                     tr("The picture was not saved to %1: %2.")

@@ -3,24 +3,34 @@
 // here, so that the same state gives the same file from either.
 #pragma once
 
-#include <QByteArray>
-#include <QImage>
-#include <QString>
 #include <cstdint>
+#include <span>
 #include <string>
+#include <vector>
 
 namespace picture {
 
-// The frame's rows run bottom to top in blue, green, red; a picture's run top
-// to bottom in red, green, blue.
-QImage FrameImage(const std::uint8_t* frame, int width, int height);
+// A file must not depend on the screen it was saved from: 100 dots an inch.
+inline constexpr int kDotsPerMeter = 3937;
 
-// The picture as PNG; empty if the encoder failed.
-QByteArray EncodePng(const QImage& image);
+// Rows top to bottom, each pixel red, green, blue.
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> rgb;
+};
+
+// The frame's rows run bottom to top in blue, green, red.
+Picture FramePicture(const std::uint8_t* frame, int width, int height);
+
+// The picture as PNG: 8 bits a channel, libpng's default compression and
+// filters, and the resolution above. Empty if the encoder failed.
+std::vector<std::uint8_t> EncodePng(const Picture& picture);
 
 // Writes bytes to a temporary file beside path and renames it over path, so
-// that a failure leaves no half-written file and any old one as it was.
-// Returns the system's reason on failure, an empty string on success.
-std::string WriteWhole(const QString& path, const QByteArray& bytes);
+// that a failure leaves no half-written file and any old one as it was. A
+// new file gets the usual permissions, an old one keeps its own. Returns the
+// system's reason on failure, an empty string on success.
+std::string WriteWhole(const std::string& path, std::span<const std::uint8_t> bytes);
 
 }  // namespace picture

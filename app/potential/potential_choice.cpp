@@ -30,7 +30,6 @@ PotentialChoice::PotentialChoice(WoodsSaxonPotential& woodsSaxon, PowerPotential
     : woodsSaxon_(woodsSaxon), oscillator_(oscillator), well_(well) {
     for (const FamilyInfo& f : Families())
         values_[Slot(f.id)] = DefaultValues(f.id);
-    formula_.SetText(kStartFormula);
 }
 
 void PotentialChoice::AddListItems(DialogPlatform& platform) {
@@ -61,6 +60,12 @@ Potential& PotentialChoice::Object(FamilyId id) {
         case FamilyId::Formula:
             break;
     }
+    return StartedFormula();
+}
+
+FormulaPotential& PotentialChoice::StartedFormula() const {
+    if (!formulaStarted_) formula_.SetText(kStartFormula);
+    formulaStarted_ = true;
     return formula_;
 }
 
@@ -83,7 +88,11 @@ void PotentialChoice::SetValues(FamilyId id, std::vector<double> values) {
 }
 
 std::optional<std::string> PotentialChoice::SetFormula(std::string_view text) {
-    return formula_.SetText(text);
+    // A refused text leaves the formula as it was: the start formula, even if
+    // not compiled yet.
+    std::optional<std::string> refused = formula_.SetText(text);
+    formulaStarted_ = formulaStarted_ || !refused;
+    return refused;
 }
 
 bool PotentialChoice::Classic() const {

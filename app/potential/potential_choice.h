@@ -41,7 +41,7 @@ class PotentialChoice {
     const std::vector<double>& Values(FamilyId id) const;
     // Settings for a family, assumed in range; they take effect at the next Select.
     void SetValues(FamilyId id, std::vector<double> values);
-    const FormulaPotential& Formula() const { return formula_; }
+    const FormulaPotential& Formula() const { return StartedFormula(); }
     // The formula's text if it would do, else the message and no change.
     std::optional<std::string> SetFormula(std::string_view text);
 
@@ -57,6 +57,10 @@ class PotentialChoice {
 
   private:
     Potential& Object(FamilyId id);
+    // Compiling a formula costs more than setting up all the rest: the start
+    // formula is compiled when the formula is first chosen or shown, which
+    // most runs never do.
+    FormulaPotential& StartedFormula() const;
 
     WoodsSaxonPotential& woodsSaxon_;
     PowerPotential& oscillator_;
@@ -64,7 +68,8 @@ class PotentialChoice {
     PoschlTellerPotential poschlTeller_;
     VShapedPotential vShaped_;
     MultiWellPotential wells_;
-    FormulaPotential formula_;
+    mutable FormulaPotential formula_;
+    mutable bool formulaStarted_ = false;
     std::array<std::vector<double>, 8> values_;  // by FamilyId
     FamilyId family_ = FamilyId::Oscillator;
     const Potential* current_ = &oscillator_;

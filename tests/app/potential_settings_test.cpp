@@ -232,6 +232,25 @@ TEST(Settings, FormulaOfTheOscillatorGivesItsLevels) {
     EXPECT_EQ(found.parities, expected.parities);
 }
 
+// The typed formula starts as x^2 - 8 wherever it is first seen: in the
+// settings dialog, chosen in the list, and after a first formula that was
+// refused.
+TEST(Settings, FormulaStartsAsTheOscillator) {
+    WoodsSaxonPotential woodsSaxon;
+    PowerPotential oscillator;
+    SquareWell well;
+    PotentialChoice refused(woodsSaxon, oscillator, well);
+    EXPECT_EQ(refused.SetFormula("x^"), "unexpected end of the formula");
+    EXPECT_EQ(SettingsEditor(refused, FamilyId::Formula).Fields()[0].text, "x^2 - 8");
+
+    PotentialChoice chosen(woodsSaxon, oscillator, well);
+    const Potential* v = chosen.Select(static_cast<std::intptr_t>(FamilyId::Formula));
+    ASSERT_NE(v, nullptr);
+    for (double x : {-3.5, 0.0, 1.25})
+        EXPECT_EQ(v->Value(x), x * x - 8.0);
+    EXPECT_EQ(chosen.Formula().Text(), "x^2 - 8");
+}
+
 // Not even: no "Predictor", "Buscar" or "Play", and a note that says why, until
 // an even potential is chosen.
 TEST(Settings, FormulaThatIsNotEvenCannotBeSearched) {
