@@ -6,8 +6,9 @@
 std::uint8_t* HeadlessPlatform::CreateFrameBitmap(int width, int height) {
     frameWidth = width;
     frameHeight = height;
-    frameBits.assign(static_cast<std::size_t>(width) * height * 3, 0);
-    return frameBits.data();
+    const std::size_t size = static_cast<std::size_t>(width) * height * 3;
+    bitmap_.reset(static_cast<std::uint8_t*>(std::calloc(size, 1)));
+    return bitmap_.get();
 }
 
 void HeadlessPlatform::SetTimer(unsigned id, unsigned milliseconds) {
@@ -132,6 +133,10 @@ bool HeadlessSession::TickEvolution() {
 
 const std::vector<std::uint8_t>& HeadlessSession::Paint() {
     dlg_.OnPaint();
+    const std::size_t size =
+        static_cast<std::size_t>(platform_.frameWidth) * platform_.frameHeight * 3;
+    if (const std::uint8_t* bits = platform_.Bitmap())
+        platform_.frameBits.assign(bits, bits + size);
     return platform_.frameBits;
 }
 

@@ -4,8 +4,10 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdlib>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -59,7 +61,9 @@ class HeadlessPlatform : public DialogPlatform {
     int aboutBoxes = 0;
     int frameWidth = 0;
     int frameHeight = 0;
-    std::vector<std::uint8_t> frameBits;  // bottom row first, blue-green-red
+    // The frame as last painted by HeadlessSession::Paint: bottom row first,
+    // blue-green-red.
+    std::vector<std::uint8_t> frameBits;
 
     // Run while a modal box is up (the data-entry message, the About box):
     // a test can tick the timer there as a nested message loop would.
@@ -73,7 +77,16 @@ class HeadlessPlatform : public DialogPlatform {
     std::function<void(SettingsEditor&)> whileSettings;
     int settingsDialogs = 0;
 
+    // The frame bitmap's memory as the dialog painted it; null before any.
+    const std::uint8_t* Bitmap() const { return bitmap_.get(); }
+
   private:
+    struct Free {
+        void operator()(std::uint8_t* p) const { std::free(p); }
+    };
+    // Zeroed by the system as its pages are first touched: a session that
+    // never paints (velquor-cli levels) never pays for it.
+    std::unique_ptr<std::uint8_t[], Free> bitmap_;
     std::map<int, bool> disabled_;
     std::map<int, std::string> texts_;
 };

@@ -1,6 +1,7 @@
 #include "level_search.h"
 
 #include <cmath>
+#include <utility>
 
 #include "model.h"
 
@@ -26,18 +27,25 @@ double Modulus(Vector2 v) {
 
 }  // namespace
 
+// The three functions are alike in everything but their samples, so that a
+// solution is kept by trading places with the one it replaces rather than by
+// copying its samples.
 LevelSearch::LevelSearch() {
-    work_.SetRange(model::kGridMin, model::kGridMax);
-    work_.Resize(model::kSamples);
-    work_.SetMassFactor(model::kMassFactor);
+    for (WaveFunction* psi : {&work_, &lower_, &upper_}) {
+        psi->SetRange(model::kGridMin, model::kGridMax);
+        psi->Resize(model::kSamples);
+        psi->SetMassFactor(model::kMassFactor);
+    }
 }
 
 void LevelSearch::SetPotential(const RealFunction* v) {
-    work_.SetPotential(v);
+    for (WaveFunction* psi : {&work_, &lower_, &upper_})
+        psi->SetPotential(v);
 }
 
 void LevelSearch::SetGrowthLimit(double limit) {
-    work_.SetGrowthLimit(limit);
+    for (WaveFunction* psi : {&work_, &lower_, &upper_})
+        psi->SetGrowthLimit(limit);
 }
 
 void LevelSearch::BeginPrediction() {
@@ -47,7 +55,7 @@ void LevelSearch::BeginPrediction() {
 
 void LevelSearch::Predict(double energy) {
     work_.Integrate(0, energy);
-    lower_.CopyFrom(work_);
+    std::swap(lower_, work_);
 }
 
 void LevelSearch::Clear() {
@@ -103,7 +111,7 @@ void LevelSearch::Start(const SearchRange& range) {
 LevelSearch::Step LevelSearch::Scan() {
     if (AdvanceScan(bracket_.high)) return Step::ScanEnded;
     work_.Integrate(bracket_.parity, bracket_.high);
-    upper_.CopyFrom(work_);
+    std::swap(upper_, work_);
     if (Re(upper_, kSignProbe) * Re(lower_, kSignProbe) < 0.0) bracket_.phase = Phase::Bisect;
     return Step::Moved;
 }
@@ -121,10 +129,10 @@ LevelSearch::Step LevelSearch::Bisect() {
     work_.Integrate(bracket_.parity, e);
     if (bracket_.lowSign * Re(work_, kSignProbe) > 0.0) {
         bracket_.low = e;
-        lower_.CopyFrom(work_);
+        std::swap(lower_, work_);
     } else {
         bracket_.high = e;
-        upper_.CopyFrom(work_);
+        std::swap(upper_, work_);
     }
     midpoint_ = e;
     return Step::Bisected;
@@ -134,9 +142,9 @@ LevelSearch::Step LevelSearch::Bisect() {
 // out (or one is zero there), else scan on.
 void LevelSearch::IntegrateBracket() {
     work_.Integrate(bracket_.parity, bracket_.low);
-    lower_.CopyFrom(work_);
+    std::swap(lower_, work_);
     work_.Integrate(bracket_.parity, bracket_.high);
-    upper_.CopyFrom(work_);
+    std::swap(upper_, work_);
     const double low = Re(lower_, kSignProbe);
     bracket_.lowSign = low > 0.0 ? 1.0 : -1.0;
     bracket_.phase = low * Re(upper_, kSignProbe) > 0.0 ? Phase::Scan : Phase::Bisect;

@@ -83,7 +83,8 @@ class LevelSearch {
     // The solutions on show: the prediction (lower), the bracket's ends.
     const WaveFunction& Lower() const { return lower_; }
     const WaveFunction& Upper() const { return upper_; }
-    // The solution of the last integration at one energy.
+    // Where each integration is made: its grid, potential and limits are
+    // the search's (its samples are scratch).
     const WaveFunction& Work() const { return work_; }
 
     // For benchmarks and tests: a step from a bracket of their choosing.
