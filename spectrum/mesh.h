@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,9 @@ struct Mesh {
     // Mirrored: the node nearest the bottom of V, where an eigenfunction is
     // joined from the left sweep and one started at 0 with its parity.
     std::size_t inner = 0;
+    // V's value beyond an open end, where it stays at its limit: there the
+    // solution is the decaying exponential, not 0. None: psi = 0 at that end.
+    std::optional<double> openLeft, openRight;
     double Right() const { return steps.back().x0 + steps.back().h; }
 };
 

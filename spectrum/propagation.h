@@ -38,6 +38,14 @@ struct NodeValues {
 // The solution vanishing at the left end from node 0 up to `match`, and the
 // one starting with (psi, psi') at the last node, from there down to `stop`.
 NodeValues SweepLeft(const Mesh& mesh, double energy);
+// The same up to node `end` instead.
+NodeValues SweepLeft(const Mesh& mesh, double energy, std::size_t end);
 NodeValues SweepRight(const Mesh& mesh, double energy, double psi, double dpsi, std::size_t stop);
+// The same from the right end's own condition (psi = 0, or the decaying
+// exponential at an open end).
+NodeValues SweepRight(const Mesh& mesh, double energy, std::size_t stop);
+// The decay rate of the solution beyond an open end with V at `limit`
+// (infinite at a closed end, where psi = 0).
+double TailKappa(const std::optional<double>& limit, double energy);
 
 }  // namespace spectrum::detail

@@ -8,6 +8,14 @@
 // and Richardson extrapolation over the meshes h, h/2, h/4 (the method is
 // symmetric, so its error is a series in h^4, h^6, ...).
 //
+// Where V levels off, the range ends where it has reached its limit (to
+// rounding), and the solution beyond is the decaying exponential there, exact
+// for a constant tail: so no box states of a cut range are taken for levels,
+// the count at the edge itself is the number of bound states, and a level
+// however near the edge is found. That range is taken only where the one the
+// WKB tails give (as for every V) would count other levels, so that the
+// levels it gives stay as they were.
+//
 // Why Magnus rather than Numerov: the step is exact wherever V is constant,
 // so the wells' and the square well's jumps, put on mesh points, cost no
 // order at all, and its angle per step is available in closed form. Why not
@@ -23,6 +31,7 @@
 #include <tuple>
 #include <utility>
 
+#include "continuum.h"
 #include "eigenfunction.h"
 #include "mesh.h"
 #include "potential_family.h"
@@ -43,6 +52,9 @@ constexpr double kEps = std::numeric_limits<double>::epsilon();
 constexpr double kRoundingFloor = 32.0 * kEps;
 // The coarsest mesh's size beyond which the finer ones would not fit in memory.
 constexpr std::size_t kMostBaseNodes = 200000;
+// A range cut short by the far limit is tried beside the exact ends only up
+// to this size: beyond it the exact ends are taken at once.
+constexpr std::size_t kMostClosedNodes = 20000;
 
 std::string Format(const char* pattern, double a, double b = 0.0) {
     char text[160];
@@ -56,7 +68,9 @@ std::string Format(const char* pattern, double a, double b = 0.0) {
 struct Solver::State {
     double ceiling = 0.0;
     double low = 0.0;  // an energy with no level below it on any mesh
+    bool even = false;
     bool mirrored = false;
+    std::optional<double> openLeft, openRight;  // V beyond an open end
     Scan scan;
     Range range;
     std::vector<double> nodes;
@@ -69,6 +83,8 @@ struct Solver::State {
         while (static_cast<int>(meshes.size()) <= j) {
             meshes.push_back(
                 RefinedMesh(v, nodes, static_cast<int>(meshes.size()), scan.xBottom, mirrored));
+            meshes.back().openLeft = openLeft;
+            meshes.back().openRight = openRight;
             angles.emplace_back();
         }
         return meshes[j];
@@ -216,46 +232,204 @@ double TailAction(const Potential& v, const std::vector<double>& nodes, double e
 
 }  // namespace
 
-Spectrum Solver::Levels(double ceiling) {
-    Spectrum out;
-    out.ceiling = ceiling;
-    state_ = std::make_unique<State>();
-    State& s = *state_;
-    s.ceiling = ceiling;
-    s.scan = ScanPotential(v_, settings_.scanHalfWidth, ceiling);
-    out.bottom = s.scan.bottom;
-    out.even = shape_.even.value_or(LooksEven(v_, settings_.scanHalfWidth));
-    if (!s.scan.allowed || !(s.scan.bottom < ceiling)) {
-        out.note = kNoLevelNote;
-        return out;
+namespace {
+
+// How far V still is from the edge at the end of the range, on the side
+// that levels off to it (0 where it got there to rounding).
+double TailResidual(const Continuum& c) {
+    double residual = 0.0;
+    for (const Side* side : {&c.left, &c.right})
+        if (side->kind == Side::Kind::LevelsOff && side->limit == *c.edge) {
+            residual = std::fmax(residual, side->residual);
+        }
+    return residual;
+}
+
+// A level so near the edge that V, still short of its limit where the range
+// ends, may move it by more than its estimate.
+void FlagUnsettledTail(const Continuum& c, Level& level) {
+    if (!c.edge) return;
+    const double residual = TailResidual(c);
+    if (!(residual > 0.0) || *c.edge - level.energy > 100.0 * residual) return;
+    level.converged = false;
+    level.warning += (level.warning.empty() ? "" : "; ") +
+                     std::string(
+                         "V is still short of its limit where the range ends: the "
+                         "estimate may not hold this near the continuum");
+}
+
+// Levels are ascending: two that came out the other way round (a pair split
+// by less than rounding) both go to their midpoint, each estimate widened
+// by the half-difference, which still bounds its error.
+void Order(std::vector<Level>& levels) {
+    for (bool swapped = true; swapped;) {
+        swapped = false;
+        for (std::size_t n = 1; n < levels.size(); ++n) {
+            Level& a = levels[n - 1];
+            Level& b = levels[n];
+            if (!(b.energy < a.energy)) continue;
+            const double half = 0.5 * (a.energy - b.energy);
+            const double mid = b.energy + half;
+            a.energy = b.energy = mid;
+            a.errorEstimate += half;
+            b.errorEstimate += half;
+            swapped = true;
+        }
     }
-    s.range = IntegrationRange(v_, s.scan, ceiling, settings_.tailAction);
+}
+
+// The end of the range on a side where V levels off: past the point where it
+// reaches its limit, and past every well the scan found.
+double OpenEnd(const Side& side, double outermost) {
+    return std::fmax(side.reached + 1.0, std::fabs(outermost) + 1.0);
+}
+
+}  // namespace
+
+// The range, breakpoints and coarsest mesh for the levels below `top`; with
+// `open`, the ends on a side where V levels off are put where it has (the
+// decaying exponential beyond them), elsewhere the WKB tails reach the
+// action wanted. false when the mesh would be too large.
+bool Solver::Prepare(State& s, double top, const Continuum* open) const {
+    s.ceiling = top;
+    s.scan = ScanPotential(v_, settings_.scanHalfWidth, top);
+    if (!s.scan.allowed || !(s.scan.bottom < top)) return false;
+    s.range = IntegrationRange(v_, s.scan, top, settings_.tailAction);
+    if (open) {
+        s.range.truncated = false;
+        if (open->left.kind == Side::Kind::LevelsOff) {
+            s.range.left = -OpenEnd(open->left, s.scan.left);
+            s.openLeft = open->left.limit;
+        }
+        if (open->right.kind == Side::Kind::LevelsOff) {
+            s.range.right = OpenEnd(open->right, s.scan.right);
+            s.openRight = open->right.limit;
+        }
+    }
     // An even V is meshed on x <= 0 only, up to the farther of the two ends.
-    s.mirrored = out.even;
+    s.mirrored = s.even;
     if (s.mirrored) {
         s.range.left = std::fmin(s.range.left, -s.range.right);
         s.range.right = 0.0;
+        s.openRight.reset();
     }
     std::vector<double> breaks;
-    for (const std::vector<double>* list : {&shape_.jumps, &s.scan.jumps})
+    for (const std::vector<double>* list :
+         {&shape_.jumps, static_cast<const std::vector<double>*>(&s.scan.jumps)})
         for (double x : *list)
             if (x > s.range.left && x < s.range.right) breaks.push_back(x);
     if (s.range.left < 0.0 && s.range.right > 0.0) breaks.push_back(0.0);
-    s.nodes = BaseNodes(v_, s.scan, s.range, ceiling, breaks);
-    if (s.nodes.size() > kMostBaseNodes) {
-        out.note = "the ceiling lies too far above the bottom of V: no level computed";
-        return out;
-    }
+    s.nodes = BaseNodes(v_, s.scan, s.range, top, breaks);
+    return s.nodes.size() <= kMostBaseNodes;
+}
 
+// The number of levels below `top` on the first three meshes (the most any
+// of them finds), with the lower end moved down until every mesh agrees
+// that no level lies below it.
+int Solver::CountBelow(State& s, double top) const {
     // No level lies below the bottom of V; on a coarse mesh one might, so
     // the lower end is moved down until every mesh agrees.
-    const double span = std::fmax(ceiling - s.scan.bottom, 1e-3);
+    const double span = std::fmax(s.ceiling - s.scan.bottom, 1e-3);
     s.low = s.scan.bottom;
     int count = 0;
     for (int j = 0; j < 3; ++j) {
         for (int tries = 0; tries < 60 && s.Angle(v_, j, s.low).theta >= 0.0; ++tries)
             s.low -= span * std::ldexp(1.0, tries);
-        count = std::max(count, s.Angle(v_, j, ceiling).Count());
+        count = std::max(count, s.Angle(v_, j, top).Count());
+    }
+    return count;
+}
+
+// Where V levels off, the ceiling goes down to the continuum edge, and the
+// levels are those of the range whose ends keep the WKB action (as for any
+// V) unless that range, cut short by the far limit, counts other levels than
+// the exact ends do: box states of the cut range, or a level so near the
+// edge that its tail reaches beyond it.
+std::unique_ptr<Solver::State> Solver::ChooseState(double top, const Continuum& c, Spectrum& out,
+                                                   int& count) const {
+    const auto prepared = [&](double energy, const Continuum* open, bool& fits) {
+        auto state = std::make_unique<State>();
+        state->even = out.even;
+        fits = Prepare(*state, energy, open);
+        return state;
+    };
+    bool openFits = false;
+    if (c.left.kind == Side::Kind::Grows && c.right.kind == Side::Kind::Grows)
+        out.countNote =
+            "no continuum: V grows without bound on both sides, and every one of "
+            "its infinitely many levels is bound";
+    if (c.infinitelyMany) {
+        auto open = prepared(top, &c, openFits);
+        if (openFits) count = CountBelow(*open, top);
+        return open;
+    }
+    bool closedFits = false;
+    auto closed = prepared(top, nullptr, closedFits);
+    const auto useClosed = [&] {
+        if (closedFits) count = CountBelow(*closed, top);
+        return std::move(closed);
+    };
+    if (!c.edge) return useClosed();
+    auto open = prepared(*c.edge, &c, openFits);
+    if (openFits)
+        out.boundCount = CountBelow(*open, *c.edge);
+    else if (!open->scan.allowed || !(open->scan.bottom < *c.edge))
+        out.boundCount = 0;
+    if (top < *c.edge) {
+        open = prepared(top, &c, openFits);
+        if (!openFits) return useClosed();
+    } else if (!openFits) {
+        return useClosed();
+    }
+    const int exact = top < *c.edge ? CountBelow(*open, top) : *out.boundCount;
+    if (closedFits && (!closed->range.truncated || closed->nodes.size() <= kMostClosedNodes)) {
+        const int n = CountBelow(*closed, top);
+        if (!closed->range.truncated || n == exact) {
+            count = n;
+            return closed;
+        }
+    }
+    count = exact;
+    return open;
+}
+
+Spectrum Solver::Levels(double ceiling) {
+    Spectrum out;
+    out.ceiling = ceiling;
+    state_.reset();
+    out.even = shape_.even.value_or(LooksEven(v_, settings_.scanHalfWidth));
+    const Scan first = ScanPotential(v_, settings_.scanHalfWidth, ceiling);
+    out.bottom = first.bottom;
+    const Continuum c = FindContinuum(v_, std::fmax(1.0, std::fabs(first.bottom)));
+    out.continuum = c.edge;
+    out.infinitelyMany = c.infinitelyMany;
+    if (c.left.kind == Side::Kind::Grows && c.right.kind == Side::Kind::Grows)
+        out.countNote =
+            "no continuum: V grows without bound on both sides, and every one of "
+            "its infinitely many levels is bound";
+    if (c.infinitelyMany)
+        out.countNote = Format(
+            "infinitely many bound states: V approaches %.17g more slowly than "
+            "1/x^2",
+            *c.edge);
+    double top = c.edge && *c.edge < ceiling ? *c.edge : ceiling;
+    // Infinitely many levels pile up below the edge: those far enough below
+    // it for the range to hold them.
+    if (c.left.kind == Side::Kind::Grows && c.right.kind == Side::Kind::Grows)
+        out.countNote =
+            "no continuum: V grows without bound on both sides, and every one of "
+            "its infinitely many levels is bound";
+    if (c.infinitelyMany) top = std::fmin(top, *c.edge - 4.0 * TailResidual(c));
+    int count = 0;
+    state_ = ChooseState(top, c, out, count);
+    State& s = *state_;
+    if (!s.scan.allowed || !(s.scan.bottom < top)) {
+        out.note = kNoLevelNote;
+        return out;
+    }
+    if (s.nodes.size() > kMostBaseNodes) {
+        out.note = "the ceiling lies too far above the bottom of V: no level computed";
+        return out;
     }
     if (count > settings_.maxLevels) {
         out.note = "only the lowest " + std::to_string(settings_.maxLevels) + " of " +
@@ -264,8 +438,20 @@ Spectrum Solver::Levels(double ceiling) {
     }
     for (int k = 0; k < count; ++k) {
         Level level = SolveLevel(k);
-        if (level.energy < ceiling) out.levels.push_back(std::move(level));
+        if (level.energy < top) {
+            out.levels.push_back(std::move(level));
+        } else if (s.openLeft || s.openRight) {
+            // Counted below the edge on the mesh but extrapolated onto or
+            // past it: a level within its estimate of the continuum.
+            level.errorEstimate += level.energy - top;
+            level.energy = std::nextafter(top, -INFINITY);
+            level.converged = false;
+            level.warning += (level.warning.empty() ? "" : "; ") +
+                             std::string("within its error estimate of the continuum edge");
+            out.levels.push_back(std::move(level));
+        }
     }
+    Order(out.levels);
     for (Level& level : out.levels) {
         if (out.even) level.parity = level.index % 2 == 0 ? Parity::Even : Parity::Odd;
         if (s.range.truncated &&
@@ -276,6 +462,7 @@ Spectrum Solver::Levels(double ceiling) {
                                  "V levels off near this energy: the range may be too "
                                  "short for the estimate to hold");
         }
+        FlagUnsettledTail(c, level);
     }
     if (out.levels.empty()) out.note = kNoLevelNote;
     return out;
