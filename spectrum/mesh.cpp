@@ -92,6 +92,23 @@ Scan ScanPotential(const Potential& v, double halfWidth, double energy) {
     return s;
 }
 
+void ScanBetween(const Potential& v, const std::vector<double>& breakpoints, double energy,
+                 Scan& s) {
+    for (std::size_t i = 0; i + 1 < breakpoints.size(); ++i) {
+        const double x = 0.5 * (breakpoints[i] + breakpoints[i + 1]);
+        const double value = v(x);
+        if (value < s.bottom) {
+            s.bottom = value;
+            s.xBottom = x;
+        }
+        if (value < energy) {
+            s.left = s.allowed ? std::fmin(s.left, x) : x;
+            s.right = s.allowed ? std::fmax(s.right, x) : x;
+            s.allowed = true;
+        }
+    }
+}
+
 bool LooksEven(const Potential& v, double halfWidth) {
     for (int i = 1; i <= kScanHalfSamples; ++i) {
         const double x = halfWidth * i / kScanHalfSamples;
@@ -118,7 +135,7 @@ Step MakeStep(const Potential& v, double x0, double h) {
 }
 
 std::vector<double> BaseNodes(const Potential& v, const Scan& scan, const Range& range,
-                              double energy, std::vector<double> breakpoints) {
+                              double energy, std::vector<double> breakpoints, std::size_t most) {
     breakpoints.push_back(range.right);
     std::sort(breakpoints.begin(), breakpoints.end());
     // A jump both declared and found on the scan is one breakpoint.
@@ -154,6 +171,7 @@ std::vector<double> BaseNodes(const Potential& v, const Scan& scan, const Range&
                 x += h;
                 nodes.push_back(x);
             }
+            if (nodes.size() > most) return nodes;
         }
     }
     return nodes;

@@ -25,6 +25,11 @@ struct Scan {
     std::vector<double> jumps;
 };
 Scan ScanPotential(const Potential& v, double halfWidth, double energy);
+// The scan, also midway between neighbouring breakpoints: a feature
+// narrower than the scan's step between two of them (a formula's switches)
+// is seen there. Only a lower value or a wider allowed region changes it.
+void ScanBetween(const Potential& v, const std::vector<double>& breakpoints, double energy,
+                 Scan& s);
 
 // Whether V(x) = V(-x) on the scan, to 1e-12 relative.
 bool LooksEven(const Potential& v, double halfWidth);
@@ -66,9 +71,10 @@ struct Mesh {
 Step MakeStep(const Potential& v, double x0, double h);
 
 // The coarsest mesh over the range: steps of at most half a radian of phase
-// at `energy`, growing into the forbidden region, ending on every breakpoint.
+// at `energy`, growing into the forbidden region, ending on every breakpoint;
+// given up (returned as it is) once it has more than `most` nodes.
 std::vector<double> BaseNodes(const Potential& v, const Scan& scan, const Range& range,
-                              double energy, std::vector<double> breakpoints);
+                              double energy, std::vector<double> breakpoints, std::size_t most);
 
 // The mesh whose steps are those of the base nodes split into 2^level equal
 // parts; `matchX` is rounded to the nearest base node. Mirrored: the nodes

@@ -69,6 +69,7 @@ struct Solver::State {
     double ceiling = 0.0;
     double low = 0.0;  // an energy with no level below it on any mesh
     bool even = false;
+    bool fits = false;  // the coarsest mesh is not too large
     bool mirrored = false;
     std::optional<double> openLeft, openRight;  // V beyond an open end
     Scan scan;
@@ -290,9 +291,10 @@ double OpenEnd(const Side& side, double outermost) {
 // `open`, the ends on a side where V levels off are put where it has (the
 // decaying exponential beyond them), elsewhere the WKB tails reach the
 // action wanted. false when the mesh would be too large.
-bool Solver::Prepare(State& s, double top, const Continuum* open) const {
+bool Solver::Prepare(State& s, double top, const Continuum* open, bool edge) const {
     s.ceiling = top;
     s.scan = ScanPotential(v_, settings_.scanHalfWidth, top);
+    ScanBetween(v_, shape_.jumps, top, s.scan);
     if (!s.scan.allowed || !(s.scan.bottom < top)) return false;
     s.range = IntegrationRange(v_, s.scan, top, settings_.tailAction);
     if (open) {
@@ -319,8 +321,10 @@ bool Solver::Prepare(State& s, double top, const Continuum* open) const {
         for (double x : *list)
             if (x > s.range.left && x < s.range.right) breaks.push_back(x);
     if (s.range.left < 0.0 && s.range.right > 0.0) breaks.push_back(0.0);
-    s.nodes = BaseNodes(v_, s.scan, s.range, top, breaks);
-    return s.nodes.size() <= kMostBaseNodes;
+    const std::size_t most =
+        open || !s.range.truncated || !edge ? kMostBaseNodes : kMostClosedNodes;
+    s.nodes = BaseNodes(v_, s.scan, s.range, top, breaks, most);
+    return s.nodes.size() <= most;
 }
 
 // The number of levels below `top` on the first three meshes (the most any
@@ -341,52 +345,41 @@ int Solver::CountBelow(State& s, double top) const {
 }
 
 // Where V levels off, the ceiling goes down to the continuum edge, and the
-// levels are those of the range whose ends keep the WKB action (as for any
-// V) unless that range, cut short by the far limit, counts other levels than
-// the exact ends do: box states of the cut range, or a level so near the
-// edge that its tail reaches beyond it.
-std::unique_ptr<Solver::State> Solver::ChooseState(double top, const Continuum& c, Spectrum& out,
-                                                   int& count) const {
-    const auto prepared = [&](double energy, const Continuum* open, bool& fits) {
+// levels are those of the exact ends (see Prepare) where it did, and where
+// the range whose ends keep the WKB action (as for any V), cut short by the
+// far limit, counts other levels than the exact ends do: box states of the
+// cut range, or a level so near the edge that its tail reaches beyond it.
+// Elsewhere they are that range's, as they always were.
+std::unique_ptr<Solver::State> Solver::ChooseState(double top, bool lowered, const Continuum& c,
+                                                   Spectrum& out, int& count) const {
+    const auto prepared = [&](double energy, const Continuum* open) {
         auto state = std::make_unique<State>();
         state->even = out.even;
-        fits = Prepare(*state, energy, open);
+        state->fits = Prepare(*state, energy, open, c.edge.has_value());
         return state;
     };
-    bool openFits = false;
-    if (c.left.kind == Side::Kind::Grows && c.right.kind == Side::Kind::Grows)
-        out.countNote =
-            "no continuum: V grows without bound on both sides, and every one of "
-            "its infinitely many levels is bound";
-    if (c.infinitelyMany) {
-        auto open = prepared(top, &c, openFits);
-        if (openFits) count = CountBelow(*open, top);
-        return open;
-    }
-    bool closedFits = false;
-    auto closed = prepared(top, nullptr, closedFits);
-    const auto useClosed = [&] {
-        if (closedFits) count = CountBelow(*closed, top);
-        return std::move(closed);
+    const auto counted = [&](std::unique_ptr<State> state) {
+        if (state->fits) count = CountBelow(*state, top);
+        return state;
     };
-    if (!c.edge) return useClosed();
-    auto open = prepared(*c.edge, &c, openFits);
-    if (openFits)
+    if (c.infinitelyMany) return counted(prepared(top, &c));
+    if (!c.edge) return counted(prepared(top, nullptr));
+    auto open = prepared(*c.edge, &c);
+    if (open->fits)
         out.boundCount = CountBelow(*open, *c.edge);
     else if (!open->scan.allowed || !(open->scan.bottom < *c.edge))
         out.boundCount = 0;
-    if (top < *c.edge) {
-        open = prepared(top, &c, openFits);
-        if (!openFits) return useClosed();
-    } else if (!openFits) {
-        return useClosed();
-    }
+    if (top < *c.edge) open = prepared(top, &c);
+    if (!open->fits) return counted(prepared(top, nullptr));
     const int exact = top < *c.edge ? CountBelow(*open, top) : *out.boundCount;
-    if (closedFits && (!closed->range.truncated || closed->nodes.size() <= kMostClosedNodes)) {
-        const int n = CountBelow(*closed, top);
-        if (!closed->range.truncated || n == exact) {
-            count = n;
-            return closed;
+    if (!lowered) {
+        auto closed = prepared(top, nullptr);
+        if (closed->fits) {
+            const int n = CountBelow(*closed, top);
+            if (!closed->range.truncated || n == exact) {
+                count = n;
+                return closed;
+            }
         }
     }
     count = exact;
@@ -421,13 +414,13 @@ Spectrum Solver::Levels(double ceiling) {
             "its infinitely many levels is bound";
     if (c.infinitelyMany) top = std::fmin(top, *c.edge - 4.0 * TailResidual(c));
     int count = 0;
-    state_ = ChooseState(top, c, out, count);
+    state_ = ChooseState(top, top < ceiling, c, out, count);
     State& s = *state_;
     if (!s.scan.allowed || !(s.scan.bottom < top)) {
         out.note = kNoLevelNote;
         return out;
     }
-    if (s.nodes.size() > kMostBaseNodes) {
+    if (!s.fits) {
         out.note = "the ceiling lies too far above the bottom of V: no level computed";
         return out;
     }

@@ -94,10 +94,10 @@ class Solver {
 
   private:
     struct State;
-    bool Prepare(State& s, double top, const detail::Continuum* open) const;
+    bool Prepare(State& s, double top, const detail::Continuum* open, bool edge) const;
     int CountBelow(State& s, double top) const;
-    std::unique_ptr<State> ChooseState(double top, const detail::Continuum& c, Spectrum& out,
-                                       int& count) const;
+    std::unique_ptr<State> ChooseState(double top, bool lowered, const detail::Continuum& c,
+                                       Spectrum& out, int& count) const;
     Level SolveLevel(int k);
     int NodeCount(int k) const;
 

@@ -62,11 +62,21 @@ TEST(SwitchPoints, KinkAndNarrowStepLevels) {
     spectrum::Solver b(Describe(step));
     const spectrum::Spectrum s = b.Levels(-3.5);
     ASSERT_EQ(s.levels.size(), 3u);
+    // A well 0.006 wide, between the scan's points: its one level.
+    FormulaPotential narrow;
+    ASSERT_EQ(narrow.SetText("-8*(abs(x-0.1037)<0.003)"), std::nullopt);
+    spectrum::Solver c(Describe(narrow));
+    const spectrum::Spectrum w = c.Levels(4.87);
+    ASSERT_EQ(w.levels.size(), 1u);
+    EXPECT_EQ(w.boundCount, 1);
     const std::pair<const spectrum::Level*, double> cases[] = {
-        {&s.levels[0], -7.1134250246691518}, {&v.levels[0], airy[0]}, {&v.levels[6], airy[6]}};
+        {&s.levels[0], -7.1134250246691518},
+        {&v.levels[0], airy[0]},
+        {&v.levels[6], airy[6]},
+        {&w.levels[0], reference::FiniteWell(-8.0, 0.003)[0]}};
     for (const auto& [level, exact] : cases) {
         const double error = std::fabs(level->energy - exact);
-        EXPECT_LE(error, 1e-12 * std::fabs(exact)) << level->energy;
+        EXPECT_LE(error, 1e-12 * std::fmax(1.0, std::fabs(exact))) << level->energy;
         EXPECT_GE(level->errorEstimate, error);
         EXPECT_TRUE(level->converged);
         EXPECT_EQ(level->nodes, level->index);
