@@ -81,15 +81,6 @@ std::string Describe(const mu::Parser::exception_type& e) {
     }
 }
 
-// Every point has its mirror image -x among the points, to 1e-12.
-bool IsMirrorImage(const std::vector<double>& xs) {
-    return std::all_of(xs.begin(), xs.end(), [&xs](double x) {
-        return std::any_of(xs.begin(), xs.end(), [x](double y) {
-            return std::fabs(x + y) <= 1e-12 * std::fmax(1.0, std::fabs(x));
-        });
-    });
-}
-
 bool IsBlank(std::string_view text) {
     return std::all_of(text.begin(), text.end(),
                        [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; });
@@ -170,9 +161,6 @@ std::optional<std::string> FormulaPotential::SetText(std::string_view text) {
     text_ = std::string(text);
     even_ = engine_->even;
     switches_ = SwitchPoints(text_, -kSwitchReach, kSwitchReach);
-    // A feature narrower than the grid's step may break the symmetry the
-    // grid saw.
-    even_ = even_ && IsMirrorImage(switches_);
     return std::nullopt;
 }
 

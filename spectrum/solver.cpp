@@ -235,6 +235,15 @@ double TailAction(const Potential& v, const std::vector<double>& nodes, double e
 
 namespace {
 
+// Every point has its mirror image -x among the points, to 1e-12.
+bool IsMirrorImage(const std::vector<double>& xs) {
+    return std::all_of(xs.begin(), xs.end(), [&xs](double x) {
+        return std::any_of(xs.begin(), xs.end(), [x](double y) {
+            return std::fabs(x + y) <= 1e-12 * std::fmax(1.0, std::fabs(x));
+        });
+    });
+}
+
 // How far V still is from the edge at the end of the range, on the side
 // that levels off to it (0 where it got there to rounding).
 double TailResidual(const Continuum& c) {
@@ -390,7 +399,10 @@ Spectrum Solver::Levels(double ceiling) {
     Spectrum out;
     out.ceiling = ceiling;
     state_.reset();
-    out.even = shape_.even.value_or(LooksEven(v_, settings_.scanHalfWidth));
+    // Breakpoints that are not each other's mirror images (a formula's
+    // feature narrower than the grid that judged it even) make V uneven.
+    out.even =
+        shape_.even.value_or(LooksEven(v_, settings_.scanHalfWidth)) && IsMirrorImage(shape_.jumps);
     const Scan first = ScanPotential(v_, settings_.scanHalfWidth, ceiling);
     out.bottom = first.bottom;
     const Continuum c = FindContinuum(v_, std::fmax(1.0, std::fabs(first.bottom)));
