@@ -163,6 +163,22 @@ Mismatch MismatchAt(const Mesh& mesh, double energy) {
     return m;
 }
 
+int ZerosOfJoin(const Mesh& mesh, double energy, int index) {
+    const auto none = [](std::size_t, const Sweeper&) {};
+    if (!mesh.mirrored) {
+        const Sweeper l = Left(mesh, energy, none, mesh.match);
+        const Sweeper r = Right(mesh, energy, Start(mesh.openRight, energy, -1), mesh.match, none);
+        return l.nodes + r.nodes;
+    }
+    const bool even = index % 2 == 0;
+    Sweeper start;
+    start.psi = even ? 1.0 : 0.0;
+    start.dpsi = even ? 0.0 : -1.0;
+    const Sweeper l = Left(mesh, energy, none, mesh.inner);
+    const Sweeper r = Right(mesh, energy, start, mesh.inner, none);
+    return 2 * (l.nodes + r.nodes) + (even ? 0 : 1);
+}
+
 NodeValues SweepLeft(const Mesh& mesh, double energy) {
     return Record(mesh, energy, true, {}, mesh.match);
 }

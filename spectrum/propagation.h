@@ -31,6 +31,11 @@ struct Mismatch {
 };
 Mismatch MismatchAt(const Mesh& mesh, double energy);
 
+// The zeros of the eigenfunction of level `index` joined from the two
+// sweeps (as eigenfunction.h joins them), counted as the sweeps pass them,
+// with no buffer: on a mirrored mesh, both halves and the odd one's at 0.
+int ZerosOfJoin(const Mesh& mesh, double energy, int index);
+
 // A sweep's values at every node, each y scaled down by e^logScale.
 struct NodeValues {
     std::vector<double> psi, dpsi, logScale;

@@ -55,6 +55,9 @@ constexpr std::size_t kMostBaseNodes = 200000;
 // A range cut short by the far limit is tried beside the exact ends only up
 // to this size: beyond it the exact ends are taken at once.
 constexpr std::size_t kMostClosedNodes = 20000;
+// How far below the continuum edge, relative to the depth of V, the exact
+// ends' mesh is laid out (see Prepare).
+constexpr double kCalmBelowEdge = 1e-3;
 
 std::string Format(const char* pattern, double a, double b = 0.0) {
     char text[160];
@@ -306,6 +309,21 @@ bool Solver::Prepare(State& s, double top, const Continuum* open, bool edge) con
     ScanBetween(v_, shape_.jumps, top, s.scan);
     if (!s.scan.allowed || !(s.scan.bottom < top)) return false;
     s.range = IntegrationRange(v_, s.scan, top, settings_.tailAction);
+    // With exact ends, the mesh's steps are set a little below the edge:
+    // where V is within that of its limit, they grow with the distance as in
+    // any forbidden region (V there is nearly constant, which the step
+    // solves exactly), instead of crossing the tail at the allowed region's
+    // pace.
+    double meshEnergy = top;
+    if (open && open->edge) {
+        const double calm = *open->edge - kCalmBelowEdge * std::fmax(1.0, std::fabs(s.scan.bottom));
+        Scan lower = ScanPotential(v_, settings_.scanHalfWidth, std::fmin(top, calm));
+        ScanBetween(v_, shape_.jumps, std::fmin(top, calm), lower);
+        if (lower.allowed) {
+            meshEnergy = std::fmin(top, calm);
+            s.scan = lower;
+        }
+    }
     if (open) {
         s.range.truncated = false;
         if (open->left.kind == Side::Kind::LevelsOff) {
@@ -332,7 +350,7 @@ bool Solver::Prepare(State& s, double top, const Continuum* open, bool edge) con
     if (s.range.left < 0.0 && s.range.right > 0.0) breaks.push_back(0.0);
     const std::size_t most =
         open || !s.range.truncated || !edge ? kMostBaseNodes : kMostClosedNodes;
-    s.nodes = BaseNodes(v_, s.scan, s.range, top, breaks, most);
+    s.nodes = BaseNodes(v_, s.scan, s.range, meshEnergy, breaks, most);
     return s.nodes.size() <= most;
 }
 
@@ -505,7 +523,12 @@ namespace spectrum {
 
 int Solver::NodeCount(int k) const {
     const State& s = *state_;
-    return detail::NodeCount(Assemble(s.meshes[s.finestMesh.at(k)], s.finestEnergy.at(k), k));
+    const Mesh& mesh = s.meshes[s.finestMesh.at(k)];
+    const double energy = s.finestEnergy.at(k);
+    // Counted on the way where that is the index; otherwise the joined
+    // eigenfunction (joined again at its peak if need be) is counted.
+    const int zeros = ZerosOfJoin(mesh, energy, k);
+    return zeros == k ? zeros : detail::NodeCount(Assemble(mesh, energy, k));
 }
 
 Samples Solver::Eigenfunction(const Level& level, const std::vector<double>& xs) const {
