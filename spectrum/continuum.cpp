@@ -45,6 +45,7 @@ Side Examine(const Potential& v, int dir, double scale) {
     constexpr int n = kFarthestPower;
     if (!std::isfinite(f[n])) {
         if (f[n] > 0.0) s.kind = Side::Kind::Grows;
+        if (f[n] < 0.0) s.kind = Side::Kind::Falls;
         return s;
     }
     const double tiny = 1e-15 * scale;
@@ -61,7 +62,7 @@ Side Examine(const Potential& v, int dir, double scale) {
         const double r2 = d2 / d3;
         if (!(r > 0.0 && r2 > 0.0 && std::fabs(r - r2) <= 0.2 * r2)) return s;
         if (r >= 0.95) {
-            if (d1 > 0.0) s.kind = Side::Kind::Grows;
+            s.kind = d1 > 0.0 ? Side::Kind::Grows : Side::Kind::Falls;
             return s;
         }
         s.kind = Side::Kind::LevelsOff;

@@ -13,7 +13,8 @@ struct Side {
     enum class Kind {
         Grows,      // V -> +infinity: every energy is bound on this side
         LevelsOff,  // V -> limit
-        Unknown,    // neither seen (oscillating, falling without bound)
+        Falls,      // V -> -infinity: no level is bound
+        Unknown,    // none of these seen (V oscillates)
     };
     Kind kind = Kind::Unknown;
     double limit = 0.0;

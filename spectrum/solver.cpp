@@ -435,6 +435,14 @@ Spectrum Solver::Levels(double ceiling) {
             "infinitely many bound states: V approaches %.17g more slowly than "
             "1/x^2",
             *c.edge);
+    // A particle can always escape down a side where V falls without bound.
+    for (const auto& [side, where] : {std::pair(&c.left, "-infinity"), {&c.right, "+infinity"}})
+        if (side->kind == Side::Kind::Falls) {
+            out.note =
+                std::string("V falls without bound as x -> ") + where + ": no level is bound";
+            out.boundCount = 0;
+            return out;
+        }
     double top = c.edge && *c.edge < ceiling ? *c.edge : ceiling;
     // Infinitely many levels pile up below the edge: those far enough below
     // it for the range to hold them.

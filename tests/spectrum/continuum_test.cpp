@@ -126,7 +126,8 @@ TEST(Continuum, LevelJustBelowTheEdgeIsFound) {
 }
 
 // -1/sqrt(1 + x^2) falls off as 1/|x|: infinitely many levels below 0, the
-// lowest ones listed, as many as an independent count finds.
+// lowest ones listed, as many as an independent count finds. No edge where
+// V grows on both sides; nothing bound where it falls on one.
 TEST(Continuum, InfinitelyManyAreSaid) {
     const auto v = [](double x) { return -1.0 / std::sqrt(1.0 + x * x); };
     spectrum::Solver solver(v, {});
@@ -145,6 +146,12 @@ TEST(Continuum, InfinitelyManyAreSaid) {
     const spectrum::Spectrum o = oscillator.Levels(5.0);
     EXPECT_FALSE(o.continuum.has_value());
     EXPECT_FALSE(o.boundCount.has_value());
+    // Where V falls without bound on a side, nothing is bound.
+    spectrum::Solver tilted([](double x) { return -5.0 * std::exp(-x * x) + 0.001 * x; }, {});
+    const spectrum::Spectrum t = tilted.Levels(4.87);
+    EXPECT_TRUE(t.levels.empty());
+    EXPECT_EQ(t.boundCount, 0);
+    EXPECT_NE(t.note.find("falls without bound"), std::string::npos);
 }
 
 // Three wells, tilted: each level lives in one well, and the joined
