@@ -71,7 +71,12 @@ Side Examine(const Potential& v, int dir, double scale) {
         // difference between the two is 0 to what can be told.
         const double nearer = f[n - 1] + d2 * r2 / (1.0 - r2);
         if (std::fabs(s.limit) <= std::fabs(s.limit - nearer)) s.limit = 0.0;
-        s.slowTail = f[n] < s.limit && -std::log2(r) < 1.9;
+        // Below the limit, a tail slower than 1/x^2 holds infinitely many
+        // levels, and so does -g/x^2 itself with g > 1/8.
+        const double p = -std::log2(r);
+        const double far = std::ldexp(1.0, n);
+        const double strength = (s.limit - f[n]) * far * far;
+        s.slowTail = f[n] < s.limit && (p < 1.9 || (p < 2.1 && strength > 0.125));
     }
     const double at = Settled(v, dir, s.limit, tiny);
     s.settled = at <= kFarthestOpenEnd;

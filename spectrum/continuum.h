@@ -24,8 +24,8 @@ struct Side {
     double reached = 0.0;
     bool settled = false;
     double residual = 0.0;  // |V - limit| at `reached`, where not settled
-    // V approaches its limit from below more slowly than 1/x^2: infinitely
-    // many levels below the limit.
+    // V approaches its limit from below more slowly than 1/x^2, or as
+    // -g/x^2 with g > 1/8: infinitely many levels below the limit.
     bool slowTail = false;
 };
 

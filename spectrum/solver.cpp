@@ -432,8 +432,8 @@ Spectrum Solver::Levels(double ceiling) {
             "its infinitely many levels is bound";
     if (c.infinitelyMany)
         out.countNote = Format(
-            "infinitely many bound states: V approaches %.17g more slowly than "
-            "1/x^2",
+            "infinitely many bound states: V approaches %.17g from below too slowly (as "
+            "1/x^2 or slower)",
             *c.edge);
     // A particle can always escape down a side where V falls without bound.
     for (const auto& [side, where] : {std::pair(&c.left, "-infinity"), {&c.right, "+infinity"}})

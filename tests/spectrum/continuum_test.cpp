@@ -141,6 +141,11 @@ TEST(Continuum, InfinitelyManyAreSaid) {
         EXPECT_EQ(s.levels[n].nodes, static_cast<int>(n));
         EXPECT_TRUE(s.levels[n].converged) << s.levels[n].warning;
     }
+    // -g/x^2 holds infinitely many only for g > 1/8.
+    spectrum::Solver strong([](double x) { return -1.0 / (1.0 + x * x); }, {});
+    EXPECT_TRUE(strong.Levels(-0.01).infinitelyMany);
+    spectrum::Solver weak([](double x) { return -0.1 / (1.0 + x * x); }, {});
+    EXPECT_FALSE(weak.Levels(-0.01).infinitelyMany);
     // Where V grows on both sides there is no edge, and no count.
     spectrum::Solver oscillator([](double x) { return x * x; }, {});
     const spectrum::Spectrum o = oscillator.Levels(5.0);
