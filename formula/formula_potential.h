@@ -39,7 +39,7 @@ class FormulaPotential : public Potential {
     // Where the formula switches (see switch_points.h) within kSwitchReach
     // of 0: its jumps and kinks, however narrow, for the solver's mesh.
     std::vector<double> Jumps() const override { return switches_; }
-    static constexpr double kSwitchReach = 64.0;
+    static constexpr double kSwitchReach = 24.0;
 
   private:
     struct Engine;

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr double kStep = 0.01;  // the first points' spacing
+constexpr double kStep = 0.02;  // the first points' spacing
 constexpr int kRounds = 4;
 constexpr std::size_t kMostPoints = 2000;
 
@@ -72,13 +72,24 @@ class Probe {
         tokens_ = code.GetBase();
         size_ = code.GetSize();
         stack_.assign(size_ + 2, 0.0);
+        // A switch for every comparison and function (the others' stay unseen).
+        for (std::size_t i = 0; i < size_; ++i) {
+            const bool switching = tokens_[i].Cmd <= mu::cmGT || tokens_[i].Cmd == mu::cmFUNC;
+            slot_.push_back(switching ? static_cast<int>(width_++) : -1);
+        }
     }
-    std::size_t Size() const { return size_; }
+    // The number of switches.
+    std::size_t Size() const { return width_; }
 
     // The switches at x; false where the bytecode holds something this
     // evaluator does not know.
     bool At(double x, std::vector<Switch>& out) {
-        out.assign(size_, Switch{});
+        out.resize(width_);
+        return At(x, out.data());
+    }
+    // The same into Size() switches from `out` on.
+    bool At(double x, Switch* out) {
+        std::fill(out, out + width_, Switch{});
         int top = 0;
         double* s = stack_.data();
         for (std::size_t i = 0; i < size_; ++i) {
@@ -86,7 +97,7 @@ class Probe {
             if (t.Cmd == mu::cmEND) return true;
             if (t.Cmd <= mu::cmGT) {
                 --top;
-                out[i] = {true, Side(s[top] - s[top + 1]), s[top] - s[top + 1]};
+                out[slot_[i]] = {true, Side(s[top] - s[top + 1]), s[top] - s[top + 1]};
                 s[top] = Compare(t.Cmd, s[top], s[top + 1]);
                 continue;
             }
@@ -114,7 +125,7 @@ class Probe {
     }
 
     bool Step(const mu::SToken& t, double x, double* s, int& top, std::size_t& i,
-              std::vector<Switch>& out) const {
+              Switch* out) const {
         switch (t.Cmd) {
             case mu::cmADD:
                 --top;
@@ -171,7 +182,7 @@ class Probe {
                 s[++top] = x * t.Val.data + t.Val.data2;
                 return true;
             case mu::cmFUNC:
-                return Call(t, s, top, out[i]);
+                return Call(t, s, top, out[slot_[i]]);
             default:
                 return false;
         }
@@ -209,13 +220,45 @@ class Probe {
     mu::Parser parser_;
     const mu::SToken* tokens_ = nullptr;
     std::size_t size_ = 0;
+    std::vector<int> slot_;  // each token's switch, -1 for none
+    std::size_t width_ = 0;
     std::vector<double> stack_;
 };
 
-struct Point {
-    double x;
-    std::vector<Switch> switches;
-    bool fresh = true;  // added in the last round
+// Every point looked at, with its switches in one table (a row a point),
+// and the order of the points along x.
+struct Points {
+    std::size_t width = 0;
+    std::vector<double> xs;
+    std::vector<Switch> table;
+    std::vector<char> fresh;  // added in the last round
+    std::vector<std::size_t> order;
+
+    const Switch& At(std::size_t i, std::size_t k) const { return table[order[i] * width + k]; }
+    double X(std::size_t i) const { return xs[order[i]]; }
+    bool Fresh(std::size_t i) const { return fresh[order[i]] != 0; }
+    bool Add(Probe& probe, double x) {
+        table.resize(table.size() + width);
+        if (!probe.At(x, table.data() + table.size() - width)) {
+            table.resize(table.size() - width);
+            return false;
+        }
+        xs.push_back(x);
+        fresh.push_back(1);
+        return true;
+    }
+    // Into the order, the points added since it was last brought up to date
+    // (the first ones come in increasing x).
+    void Sort() {
+        std::vector<std::size_t> added;
+        for (std::size_t i = order.size(); i < xs.size(); ++i)
+            added.push_back(i);
+        const auto byX = [this](std::size_t a, std::size_t b) { return xs[a] < xs[b]; };
+        std::sort(added.begin(), added.end(), byX);
+        std::vector<std::size_t> merged(xs.size());
+        std::merge(order.begin(), order.end(), added.begin(), added.end(), merged.begin(), byX);
+        order = std::move(merged);
+    }
 };
 
 // The point between a and b where switch k changes branch, to rounding (or
@@ -254,26 +297,25 @@ std::vector<double> Dip(Probe& probe, std::size_t k, double a, double b, double 
 
 // The new points one pass over neighbouring points finds: changes of
 // branch, bisected, and dips of an argument towards zero, searched.
-void Pass(Probe& probe, const std::vector<Point>& points, std::vector<double>& found,
+void Pass(Probe& probe, const Points& points, std::vector<double>& found,
           std::vector<double>& extra) {
-    for (std::size_t i = 0; i + 1 < points.size(); ++i) {
-        const Point& p = points[i];
-        const Point& q = points[i + 1];
-        if (!p.fresh && !q.fresh && (i == 0 || !points[i - 1].fresh)) continue;
+    for (std::size_t i = 0; i + 1 < points.xs.size(); ++i) {
+        if (!points.Fresh(i) && !points.Fresh(i + 1) && (i == 0 || !points.Fresh(i - 1))) continue;
+        if (!(points.X(i) < points.X(i + 1))) continue;
         for (std::size_t k = 0; k < probe.Size(); ++k) {
-            const Switch& a = p.switches[k];
-            const Switch& b = q.switches[k];
+            const Switch& a = points.At(i, k);
+            const Switch& b = points.At(i + 1, k);
             if (a.seen && b.seen && a.branch != b.branch) {
-                const double at = Bisect(probe, k, p.x, q.x, a.branch);
+                const double at = Bisect(probe, k, points.X(i), points.X(i + 1), a.branch);
                 found.push_back(at);
                 extra.push_back(at);
             }
             if (i == 0 || !a.seen || !b.seen || !std::isfinite(a.argument)) continue;
-            const Switch& before = points[i - 1].switches[k];
+            const Switch& before = points.At(i - 1, k);
             if (before.seen && before.branch == a.branch && a.branch == b.branch &&
                 std::fabs(a.argument) < std::fabs(before.argument) &&
                 std::fabs(a.argument) < std::fabs(b.argument))
-                for (double x : Dip(probe, k, points[i - 1].x, q.x, a.branch))
+                for (double x : Dip(probe, k, points.X(i - 1), points.X(i + 1), a.branch))
                     extra.push_back(x);
         }
     }
@@ -285,28 +327,22 @@ std::vector<double> SwitchPoints(std::string_view text, double from, double to) 
     std::vector<double> found;
     try {
         Probe probe(text);
-        std::vector<Point> points;
-        const auto add = [&](double x) {
-            Point p{x, {}, true};
-            if (probe.At(x, p.switches)) points.push_back(std::move(p));
-        };
+        Points points;
+        points.width = probe.Size();
         const int n = static_cast<int>(std::ceil((to - from) / kStep));
+        points.table.reserve((n + 1) * points.width);
+        points.xs.reserve(n + 1);
         for (int i = 0; i <= n; ++i)
-            add(from + (to - from) * i / n);
-        if (points.size() != static_cast<std::size_t>(n) + 1) return {};
+            if (!points.Add(probe, from + (to - from) * i / n)) return {};
+        points.Sort();
         for (int round = 0; round < kRounds && found.size() < kMostPoints; ++round) {
             std::vector<double> extra;
             Pass(probe, points, found, extra);
-            for (Point& p : points)
-                p.fresh = false;
+            std::fill(points.fresh.begin(), points.fresh.end(), 0);
             if (extra.empty()) break;
             for (double x : extra)
-                add(x);
-            std::sort(points.begin(), points.end(),
-                      [](const Point& a, const Point& b) { return a.x < b.x; });
-            points.erase(std::unique(points.begin(), points.end(),
-                                     [](const Point& a, const Point& b) { return a.x == b.x; }),
-                         points.end());
+                points.Add(probe, x);
+            points.Sort();
         }
     } catch (const mu::Parser::exception_type&) {
         return {};

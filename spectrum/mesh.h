@@ -25,6 +25,13 @@ struct Scan {
     std::vector<double> jumps;
 };
 Scan ScanPotential(const Potential& v, double halfWidth, double energy);
+// The same in two parts: V sampled once (with its jumps), then read at any
+// energy.
+struct Sampled {
+    std::vector<double> xs, vs, jumps;
+};
+Sampled SamplePotential(const Potential& v, double halfWidth);
+Scan ScanAt(const Sampled& sampled, double energy);
 // The scan, also midway between neighbouring breakpoints: a feature
 // narrower than the scan's step between two of them (a formula's switches)
 // is seen there. Only a lower value or a wider allowed region changes it.

@@ -303,9 +303,10 @@ double OpenEnd(const Side& side, double outermost) {
 // `open`, the ends on a side where V levels off are put where it has (the
 // decaying exponential beyond them), elsewhere the WKB tails reach the
 // action wanted. false when the mesh would be too large.
-bool Solver::Prepare(State& s, double top, const Continuum* open, bool edge) const {
+bool Solver::Prepare(State& s, const Sampled& sampled, double top, const Continuum* open,
+                     bool edge) const {
     s.ceiling = top;
-    s.scan = ScanPotential(v_, settings_.scanHalfWidth, top);
+    s.scan = ScanAt(sampled, top);
     ScanBetween(v_, shape_.jumps, top, s.scan);
     if (!s.scan.allowed || !(s.scan.bottom < top)) return false;
     s.range = IntegrationRange(v_, s.scan, top, settings_.tailAction);
@@ -317,7 +318,7 @@ bool Solver::Prepare(State& s, double top, const Continuum* open, bool edge) con
     double meshEnergy = top;
     if (open && open->edge) {
         const double calm = *open->edge - kCalmBelowEdge * std::fmax(1.0, std::fabs(s.scan.bottom));
-        Scan lower = ScanPotential(v_, settings_.scanHalfWidth, std::fmin(top, calm));
+        Scan lower = ScanAt(sampled, std::fmin(top, calm));
         ScanBetween(v_, shape_.jumps, std::fmin(top, calm), lower);
         if (lower.allowed) {
             meshEnergy = std::fmin(top, calm);
@@ -377,12 +378,13 @@ int Solver::CountBelow(State& s, double top) const {
 // far limit, counts other levels than the exact ends do: box states of the
 // cut range, or a level so near the edge that its tail reaches beyond it.
 // Elsewhere they are that range's, as they always were.
-std::unique_ptr<Solver::State> Solver::ChooseState(double top, bool lowered, const Continuum& c,
-                                                   Spectrum& out, int& count) const {
+std::unique_ptr<Solver::State> Solver::ChooseState(const Sampled& sampled, double top, bool lowered,
+                                                   const Continuum& c, Spectrum& out,
+                                                   int& count) const {
     const auto prepared = [&](double energy, const Continuum* open) {
         auto state = std::make_unique<State>();
         state->even = out.even;
-        state->fits = Prepare(*state, energy, open, c.edge.has_value());
+        state->fits = Prepare(*state, sampled, energy, open, c.edge.has_value());
         return state;
     };
     const auto counted = [&](std::unique_ptr<State> state) {
@@ -421,7 +423,8 @@ Spectrum Solver::Levels(double ceiling) {
     // feature narrower than the grid that judged it even) make V uneven.
     out.even =
         shape_.even.value_or(LooksEven(v_, settings_.scanHalfWidth)) && IsMirrorImage(shape_.jumps);
-    const Scan first = ScanPotential(v_, settings_.scanHalfWidth, ceiling);
+    const Sampled sampled = SamplePotential(v_, settings_.scanHalfWidth);
+    const Scan first = ScanAt(sampled, ceiling);
     out.bottom = first.bottom;
     const Continuum c = FindContinuum(v_, std::fmax(1.0, std::fabs(first.bottom)));
     out.continuum = c.edge;
@@ -452,7 +455,7 @@ Spectrum Solver::Levels(double ceiling) {
             "its infinitely many levels is bound";
     if (c.infinitelyMany) top = std::fmin(top, *c.edge - 4.0 * TailResidual(c));
     int count = 0;
-    state_ = ChooseState(top, top < ceiling, c, out, count);
+    state_ = ChooseState(sampled, top, top < ceiling, c, out, count);
     State& s = *state_;
     if (!s.scan.allowed || !(s.scan.bottom < top)) {
         out.note = kNoLevelNote;

@@ -23,7 +23,8 @@ namespace spectrum {
 
 namespace detail {
 struct Continuum;
-}
+struct Sampled;
+}  // namespace detail
 
 using Potential = std::function<double(double)>;
 
@@ -94,10 +95,11 @@ class Solver {
 
   private:
     struct State;
-    bool Prepare(State& s, double top, const detail::Continuum* open, bool edge) const;
+    bool Prepare(State& s, const detail::Sampled& sampled, double top,
+                 const detail::Continuum* open, bool edge) const;
     int CountBelow(State& s, double top) const;
-    std::unique_ptr<State> ChooseState(double top, bool lowered, const detail::Continuum& c,
-                                       Spectrum& out, int& count) const;
+    std::unique_ptr<State> ChooseState(const detail::Sampled& sampled, double top, bool lowered,
+                                       const detail::Continuum& c, Spectrum& out, int& count) const;
     Level SolveLevel(int k);
     int NodeCount(int k) const;
 
