@@ -37,6 +37,16 @@ std::string Heading(const AccurateRun& run) {
            (t.note.empty() ? "" : " (" + t.note + ")") + "\n";
 }
 
+// The bound states, where that says more than the rows: the listing was cut
+// at the continuum edge, or there are more bound states than rows.
+std::string BoundStates(const AccurateLevelTable& t) {
+    if (!t.countNote.empty() && !t.boundCount && t.continuum) return t.countNote + "\n";
+    if (!t.continuum || !t.boundCount) return "";
+    if (!(t.ceiling > *t.continuum) && *t.boundCount <= static_cast<int>(t.rows.size())) return "";
+    return std::to_string(*t.boundCount) + (*t.boundCount == 1 ? " bound state" : " bound states") +
+           " below the continuum at " + Exact(*t.continuum) + "\n";
+}
+
 std::string Warnings(const AccurateLevelTable& t) {
     std::string out;
     for (const AccurateLevelRow& row : t.rows)
@@ -50,7 +60,7 @@ std::string Table(const std::vector<AccurateRun>& runs, bool both) {
     std::string out;
     for (const AccurateRun& run : runs) {
         if (!out.empty()) out += "\n";
-        out += Heading(run);
+        out += Heading(run) + BoundStates(run.table);
         out += PadLeft("#", 3) + "  " + PadRight("parity", 8) + PadLeft("nodes", 5) + "  " +
                (both ? PadRight("shooting", 24) + PadLeft("ticks", 5) + "  " : "") +
                PadRight("energy", 24) + PadRight("error estimate", 16) + PadRight("exact", 24) +
@@ -131,12 +141,17 @@ std::string Json(const std::vector<AccurateRun>& runs, bool both) {
         JsonValue levels = JsonValue::array();
         for (const AccurateLevelRow& row : run.table.rows)
             levels.push_back(JsonLevel(row, both));
+        const AccurateLevelTable& t = run.table;
         JsonValue p{{"name", run.potential->name},
                     {"caption", run.potential->caption},
                     {"method", both ? "both" : "accurate"},
-                    {"ceiling", run.table.ceiling},
+                    {"ceiling", t.ceiling},
                     {"levels", levels}};
-        if (!run.table.note.empty()) p["note"] = run.table.note;
+        p["continuum"] = t.continuum ? JsonValue(*t.continuum) : JsonValue();
+        p["bound_count"] = t.boundCount ? JsonValue(*t.boundCount) : JsonValue();
+        const std::string note =
+            t.note + (t.note.empty() || t.countNote.empty() ? "" : "; ") + t.countNote;
+        if (!note.empty()) p["note"] = note;
         potentials.push_back(p);
     }
     return JsonText({{"potentials", potentials}});

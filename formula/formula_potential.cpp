@@ -8,6 +8,7 @@
 
 #include "model.h"
 #include "portable_numbers.h"
+#include "switch_points.h"
 
 struct FormulaPotential::Engine {
     mutable double x = 0.0;  // muparser reads x through its address
@@ -159,6 +160,7 @@ std::optional<std::string> FormulaPotential::SetText(std::string_view text) {
     engine_ = std::move(engine);
     text_ = std::string(text);
     even_ = engine_->even;
+    switches_ = SwitchPoints(text_, -kSwitchReach, kSwitchReach);
     return std::nullopt;
 }
 

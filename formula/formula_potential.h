@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "potentials.h"
 
@@ -35,6 +36,10 @@ class FormulaPotential : public Potential {
     // A central difference: enough for drawing the curve.
     double Derivative(double x) const override;
     bool IsEven() const override { return even_; }
+    // Where the formula switches (see switch_points.h) within kSwitchReach
+    // of 0: its jumps and kinks, however narrow, for the solver's mesh.
+    std::vector<double> Jumps() const override { return switches_; }
+    static constexpr double kSwitchReach = 24.0;
 
   private:
     struct Engine;
@@ -44,4 +49,5 @@ class FormulaPotential : public Potential {
     std::unique_ptr<Engine> engine_;
     std::string text_;
     bool even_ = true;
+    std::vector<double> switches_;
 };

@@ -51,7 +51,16 @@ MeshFunction Assemble(const Mesh& mesh, double energy, int index) {
     f.mirrored = mesh.mirrored;
     f.mirror = index % 2 == 0 ? 1.0 : -1.0;
     if (!mesh.mirrored) {
-        Join(l, SweepRight(mesh, energy, 0.0, -1.0, mesh.match), mesh.match, f);
+        Join(l, SweepRight(mesh, energy, mesh.match), mesh.match, f);
+        if (NodeCount(f) == index) return f;
+        // Joined far from where the level lives (another well), each sweep
+        // has crossed a barrier the wrong way, growing its rounding into
+        // false zeros: joined again at the peak, both only decay outwards.
+        std::size_t peak = 0;
+        for (std::size_t i = 0; i < n; ++i)
+            if (std::fabs(f.psi[i]) > std::fabs(f.psi[peak])) peak = i;
+        peak = std::clamp<std::size_t>(peak, 1, n - 2);
+        Join(SweepLeft(mesh, energy, peak), SweepRight(mesh, energy, peak), peak, f);
         return f;
     }
     // From 0 with the level's parity towards the bottom of V: where two
@@ -95,13 +104,29 @@ std::vector<double> Sample(const Potential& v, const Mesh& mesh, double energy, 
         const double mid = PsiWithin(v, mesh, f, i, s.x0 + 0.5 * s.h, energy);
         norm += s.h / 6.0 * (f.psi[i] * f.psi[i] + 4.0 * mid * mid + f.psi[i + 1] * f.psi[i + 1]);
     }
-    if (mesh.mirrored) norm *= 2.0;
+    // Beyond an open end, psi decays as e^(-kappa |x - end|).
+    const double kappaLeft = TailKappa(mesh.openLeft, energy);
+    const double kappaRight = TailKappa(mesh.mirrored ? mesh.openLeft : mesh.openRight, energy);
+    const double psiRight = mesh.mirrored ? f.mirror * f.psi.front() : f.psi.back();
+    norm += 0.5 * f.psi.front() * f.psi.front() / kappaLeft;
+    if (mesh.mirrored)
+        norm *= 2.0;
+    else
+        norm += 0.5 * psiRight * psiRight / kappaRight;
     const double unit = 1.0 / std::sqrt(norm);
     const double left = mesh.steps.front().x0;
     const double right = mesh.mirrored ? -left : mesh.Right();
     std::vector<double> out;
     out.reserve(xs.size());
     for (double x : xs) {
+        if (x < left && mesh.openLeft) {
+            out.push_back(f.psi.front() * std::exp(-kappaLeft * (left - x)) * unit);
+            continue;
+        }
+        if (x > right && (mesh.mirrored ? mesh.openLeft : mesh.openRight)) {
+            out.push_back(psiRight * std::exp(-kappaRight * (x - right)) * unit);
+            continue;
+        }
         if (!(x >= left && x <= right)) {
             out.push_back(0.0);
             continue;

@@ -68,16 +68,25 @@ void FindJumps(const Potential& v, const std::vector<double>& xs, const std::vec
 
 }  // namespace
 
-Scan ScanPotential(const Potential& v, double halfWidth, double energy) {
-    Scan s;
-    s.bottom = INFINITY;
-    std::vector<double> xs;
-    std::vector<double> vs;
+Sampled SamplePotential(const Potential& v, double halfWidth) {
+    Sampled out;
+    out.xs.reserve(2 * kScanHalfSamples + 1);
+    out.vs.reserve(2 * kScanHalfSamples + 1);
     for (int i = -kScanHalfSamples; i <= kScanHalfSamples; ++i) {
         const double x = halfWidth * i / kScanHalfSamples;
-        const double value = v(x);
-        xs.push_back(x);
-        vs.push_back(value);
+        out.xs.push_back(x);
+        out.vs.push_back(v(x));
+    }
+    FindJumps(v, out.xs, out.vs, out.jumps);
+    return out;
+}
+
+Scan ScanAt(const Sampled& sampled, double energy) {
+    Scan s;
+    s.bottom = INFINITY;
+    for (std::size_t i = 0; i < sampled.xs.size(); ++i) {
+        const double x = sampled.xs[i];
+        const double value = sampled.vs[i];
         if (value < s.bottom) {
             s.bottom = value;
             s.xBottom = x;
@@ -88,8 +97,29 @@ Scan ScanPotential(const Potential& v, double halfWidth, double energy) {
             s.allowed = true;
         }
     }
-    FindJumps(v, xs, vs, s.jumps);
+    s.jumps = sampled.jumps;
     return s;
+}
+
+Scan ScanPotential(const Potential& v, double halfWidth, double energy) {
+    return ScanAt(SamplePotential(v, halfWidth), energy);
+}
+
+void ScanBetween(const Potential& v, const std::vector<double>& breakpoints, double energy,
+                 Scan& s) {
+    for (std::size_t i = 0; i + 1 < breakpoints.size(); ++i) {
+        const double x = 0.5 * (breakpoints[i] + breakpoints[i + 1]);
+        const double value = v(x);
+        if (value < s.bottom) {
+            s.bottom = value;
+            s.xBottom = x;
+        }
+        if (value < energy) {
+            s.left = s.allowed ? std::fmin(s.left, x) : x;
+            s.right = s.allowed ? std::fmax(s.right, x) : x;
+            s.allowed = true;
+        }
+    }
 }
 
 bool LooksEven(const Potential& v, double halfWidth) {
@@ -118,7 +148,7 @@ Step MakeStep(const Potential& v, double x0, double h) {
 }
 
 std::vector<double> BaseNodes(const Potential& v, const Scan& scan, const Range& range,
-                              double energy, std::vector<double> breakpoints) {
+                              double energy, std::vector<double> breakpoints, std::size_t most) {
     breakpoints.push_back(range.right);
     std::sort(breakpoints.begin(), breakpoints.end());
     // A jump both declared and found on the scan is one breakpoint.
@@ -154,6 +184,7 @@ std::vector<double> BaseNodes(const Potential& v, const Scan& scan, const Range&
                 x += h;
                 nodes.push_back(x);
             }
+            if (nodes.size() > most) return nodes;
         }
     }
     return nodes;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,18 @@ struct Scan {
     std::vector<double> jumps;
 };
 Scan ScanPotential(const Potential& v, double halfWidth, double energy);
+// The same in two parts: V sampled once (with its jumps), then read at any
+// energy.
+struct Sampled {
+    std::vector<double> xs, vs, jumps;
+};
+Sampled SamplePotential(const Potential& v, double halfWidth);
+Scan ScanAt(const Sampled& sampled, double energy);
+// The scan, also midway between neighbouring breakpoints: a feature
+// narrower than the scan's step between two of them (a formula's switches)
+// is seen there. Only a lower value or a wider allowed region changes it.
+void ScanBetween(const Potential& v, const std::vector<double>& breakpoints, double energy,
+                 Scan& s);
 
 // Whether V(x) = V(-x) on the scan, to 1e-12 relative.
 bool LooksEven(const Potential& v, double halfWidth);
@@ -56,15 +69,19 @@ struct Mesh {
     // Mirrored: the node nearest the bottom of V, where an eigenfunction is
     // joined from the left sweep and one started at 0 with its parity.
     std::size_t inner = 0;
+    // V's value beyond an open end, where it stays at its limit: there the
+    // solution is the decaying exponential, not 0. None: psi = 0 at that end.
+    std::optional<double> openLeft, openRight;
     double Right() const { return steps.back().x0 + steps.back().h; }
 };
 
 Step MakeStep(const Potential& v, double x0, double h);
 
 // The coarsest mesh over the range: steps of at most half a radian of phase
-// at `energy`, growing into the forbidden region, ending on every breakpoint.
+// at `energy`, growing into the forbidden region, ending on every breakpoint;
+// given up (returned as it is) once it has more than `most` nodes.
 std::vector<double> BaseNodes(const Potential& v, const Scan& scan, const Range& range,
-                              double energy, std::vector<double> breakpoints);
+                              double energy, std::vector<double> breakpoints, std::size_t most);
 
 // The mesh whose steps are those of the base nodes split into 2^level equal
 // parts; `matchX` is rounded to the nearest base node. Mirrored: the nodes

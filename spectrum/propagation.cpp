@@ -49,11 +49,27 @@ struct Sweeper {
 
 // Whichever way a sweep runs, y' = Omega y on a step is solved by exp(Omega)
 // forward and its adjugate (the inverse, as det = 1) backward.
-template <class Visit>
-Sweeper Left(const Mesh& mesh, double energy, Visit&& visit) {
+// The start of a sweep at an end: psi = 0, or at an open end beyond which V
+// stays at `limit`, the exponential decaying outwards, e^(-kappa |x|), with
+// the integral of its square over the tail as the norm so far.
+Sweeper Start(const std::optional<double>& limit, double energy, int inwards) {
     Sweeper w;
+    if (!limit) {
+        w.dpsi = inwards;
+        return w;
+    }
+    const double kappa = std::sqrt(2.0 * std::fmax(*limit - energy, 0.0));
+    w.psi = 1.0;
+    w.dpsi = inwards * kappa;
+    w.norm = 0.5 / std::fmax(kappa, 1e-150);
+    return w;
+}
+
+template <class Visit>
+Sweeper Left(const Mesh& mesh, double energy, Visit&& visit, std::size_t end) {
+    Sweeper w = Start(mesh.openLeft, energy, +1);
     visit(0, w);
-    for (std::size_t i = 0; i < mesh.match; ++i) {
+    for (std::size_t i = 0; i < end; ++i) {
         const StepMatrix m = Propagator(mesh.steps[i], energy);
         w.Apply(m.a, m.b, m.c, m.d, m.drop, mesh.steps[i].h);
         visit(i + 1, w);
@@ -62,12 +78,8 @@ Sweeper Left(const Mesh& mesh, double energy, Visit&& visit) {
 }
 
 template <class Visit>
-Sweeper Right(const Mesh& mesh, double energy, double psi, double dpsi, std::size_t stop,
-              Visit&& visit) {
-    Sweeper w;
-    w.psi = psi;
-    w.dpsi = dpsi;
-    w.sign = psi != 0.0 ? (psi > 0.0 ? 1 : -1) : (dpsi < 0.0 ? 1 : -1);  // just to the left
+Sweeper Right(const Mesh& mesh, double energy, Sweeper w, std::size_t stop, Visit&& visit) {
+    w.sign = w.psi != 0.0 ? (w.psi > 0.0 ? 1 : -1) : (w.dpsi < 0.0 ? 1 : -1);  // just to the left
     visit(mesh.steps.size(), w);
     for (std::size_t i = mesh.steps.size(); i-- > stop;) {
         const StepMatrix m = Propagator(mesh.steps[i], energy);
@@ -77,8 +89,8 @@ Sweeper Right(const Mesh& mesh, double energy, double psi, double dpsi, std::siz
     return w;
 }
 
-NodeValues Record(const Mesh& mesh, double energy, bool left, double psi = 0.0, double dpsi = -1.0,
-                  std::size_t stop = 0) {
+NodeValues Record(const Mesh& mesh, double energy, bool left, const Sweeper& start,
+                  std::size_t stop) {
     NodeValues out;
     const std::size_t n = mesh.steps.size() + 1;
     out.psi.assign(n, 0.0);
@@ -90,9 +102,9 @@ NodeValues Record(const Mesh& mesh, double energy, bool left, double psi = 0.0, 
         out.logScale[i] = w.logScale;
     };
     if (left)
-        Left(mesh, energy, keep);
+        Left(mesh, energy, keep, stop);
     else
-        Right(mesh, energy, psi, dpsi, stop, keep);
+        Right(mesh, energy, start, stop, keep);
     return out;
 }
 
@@ -136,7 +148,7 @@ int Mismatch::Count() const {
 
 Mismatch MismatchAt(const Mesh& mesh, double energy) {
     const auto none = [](std::size_t, const Sweeper&) {};
-    const Sweeper l = Left(mesh, energy, none);
+    const Sweeper l = Left(mesh, energy, none, mesh.match);
     Mismatch m;
     if (mesh.mirrored) {
         // The right solution is the mirror image: theta_R(0) = pi - theta_L(0).
@@ -144,19 +156,50 @@ Mismatch MismatchAt(const Mesh& mesh, double energy) {
         m.slope = 4.0 * l.norm / l.Radius2();
         return m;
     }
-    const Sweeper r = Right(mesh, energy, 0.0, -1.0, mesh.match, none);
+    const Sweeper r = Right(mesh, energy, Start(mesh.openRight, energy, -1), mesh.match, none);
     // theta_L = nodes pi + phase, theta_R = pi - nodes pi - (pi - phase).
     m.theta = (l.nodes + r.nodes) * std::numbers::pi + l.Phase() - r.Phase();
     m.slope = 2.0 * (l.norm / l.Radius2() + r.norm / r.Radius2());
     return m;
 }
 
+int ZerosOfJoin(const Mesh& mesh, double energy, int index) {
+    const auto none = [](std::size_t, const Sweeper&) {};
+    if (!mesh.mirrored) {
+        const Sweeper l = Left(mesh, energy, none, mesh.match);
+        const Sweeper r = Right(mesh, energy, Start(mesh.openRight, energy, -1), mesh.match, none);
+        return l.nodes + r.nodes;
+    }
+    const bool even = index % 2 == 0;
+    Sweeper start;
+    start.psi = even ? 1.0 : 0.0;
+    start.dpsi = even ? 0.0 : -1.0;
+    const Sweeper l = Left(mesh, energy, none, mesh.inner);
+    const Sweeper r = Right(mesh, energy, start, mesh.inner, none);
+    return 2 * (l.nodes + r.nodes) + (even ? 0 : 1);
+}
+
 NodeValues SweepLeft(const Mesh& mesh, double energy) {
-    return Record(mesh, energy, true);
+    return Record(mesh, energy, true, {}, mesh.match);
+}
+
+NodeValues SweepLeft(const Mesh& mesh, double energy, std::size_t end) {
+    return Record(mesh, energy, true, {}, end);
 }
 
 NodeValues SweepRight(const Mesh& mesh, double energy, double psi, double dpsi, std::size_t stop) {
-    return Record(mesh, energy, false, psi, dpsi, stop);
+    Sweeper start;
+    start.psi = psi;
+    start.dpsi = dpsi;
+    return Record(mesh, energy, false, start, stop);
+}
+
+NodeValues SweepRight(const Mesh& mesh, double energy, std::size_t stop) {
+    return Record(mesh, energy, false, Start(mesh.openRight, energy, -1), stop);
+}
+
+double TailKappa(const std::optional<double>& limit, double energy) {
+    return limit ? std::sqrt(2.0 * std::fmax(*limit - energy, 0.0)) : INFINITY;
 }
 
 }  // namespace spectrum::detail

@@ -31,6 +31,11 @@ struct Mismatch {
 };
 Mismatch MismatchAt(const Mesh& mesh, double energy);
 
+// The zeros of the eigenfunction of level `index` joined from the two
+// sweeps (as eigenfunction.h joins them), counted as the sweeps pass them,
+// with no buffer: on a mirrored mesh, both halves and the odd one's at 0.
+int ZerosOfJoin(const Mesh& mesh, double energy, int index);
+
 // A sweep's values at every node, each y scaled down by e^logScale.
 struct NodeValues {
     std::vector<double> psi, dpsi, logScale;
@@ -38,6 +43,14 @@ struct NodeValues {
 // The solution vanishing at the left end from node 0 up to `match`, and the
 // one starting with (psi, psi') at the last node, from there down to `stop`.
 NodeValues SweepLeft(const Mesh& mesh, double energy);
+// The same up to node `end` instead.
+NodeValues SweepLeft(const Mesh& mesh, double energy, std::size_t end);
 NodeValues SweepRight(const Mesh& mesh, double energy, double psi, double dpsi, std::size_t stop);
+// The same from the right end's own condition (psi = 0, or the decaying
+// exponential at an open end).
+NodeValues SweepRight(const Mesh& mesh, double energy, std::size_t stop);
+// The decay rate of the solution beyond an open end with V at `limit`
+// (infinite at a closed end, where psi = 0).
+double TailKappa(const std::optional<double>& limit, double energy);
 
 }  // namespace spectrum::detail

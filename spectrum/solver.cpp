@@ -8,6 +8,14 @@
 // and Richardson extrapolation over the meshes h, h/2, h/4 (the method is
 // symmetric, so its error is a series in h^4, h^6, ...).
 //
+// Where V levels off, the range ends where it has reached its limit (to
+// rounding), and the solution beyond is the decaying exponential there, exact
+// for a constant tail: so no box states of a cut range are taken for levels,
+// the count at the edge itself is the number of bound states, and a level
+// however near the edge is found. That range is taken only where the one the
+// WKB tails give (as for every V) would count other levels, so that the
+// levels it gives stay as they were.
+//
 // Why Magnus rather than Numerov: the step is exact wherever V is constant,
 // so the wells' and the square well's jumps, put on mesh points, cost no
 // order at all, and its angle per step is available in closed form. Why not
@@ -23,6 +31,7 @@
 #include <tuple>
 #include <utility>
 
+#include "continuum.h"
 #include "eigenfunction.h"
 #include "mesh.h"
 #include "potential_family.h"
@@ -43,6 +52,12 @@ constexpr double kEps = std::numeric_limits<double>::epsilon();
 constexpr double kRoundingFloor = 32.0 * kEps;
 // The coarsest mesh's size beyond which the finer ones would not fit in memory.
 constexpr std::size_t kMostBaseNodes = 200000;
+// A range cut short by the far limit is tried beside the exact ends only up
+// to this size: beyond it the exact ends are taken at once.
+constexpr std::size_t kMostClosedNodes = 20000;
+// How far below the continuum edge, relative to the depth of V, the exact
+// ends' mesh is laid out (see Prepare).
+constexpr double kCalmBelowEdge = 1e-3;
 
 std::string Format(const char* pattern, double a, double b = 0.0) {
     char text[160];
@@ -56,7 +71,10 @@ std::string Format(const char* pattern, double a, double b = 0.0) {
 struct Solver::State {
     double ceiling = 0.0;
     double low = 0.0;  // an energy with no level below it on any mesh
+    bool even = false;
+    bool fits = false;  // the coarsest mesh is not too large
     bool mirrored = false;
+    std::optional<double> openLeft, openRight;  // V beyond an open end
     Scan scan;
     Range range;
     std::vector<double> nodes;
@@ -69,6 +87,8 @@ struct Solver::State {
         while (static_cast<int>(meshes.size()) <= j) {
             meshes.push_back(
                 RefinedMesh(v, nodes, static_cast<int>(meshes.size()), scan.xBottom, mirrored));
+            meshes.back().openLeft = openLeft;
+            meshes.back().openRight = openRight;
             angles.emplace_back();
         }
         return meshes[j];
@@ -216,46 +236,234 @@ double TailAction(const Potential& v, const std::vector<double>& nodes, double e
 
 }  // namespace
 
-Spectrum Solver::Levels(double ceiling) {
-    Spectrum out;
-    out.ceiling = ceiling;
-    state_ = std::make_unique<State>();
-    State& s = *state_;
-    s.ceiling = ceiling;
-    s.scan = ScanPotential(v_, settings_.scanHalfWidth, ceiling);
-    out.bottom = s.scan.bottom;
-    out.even = shape_.even.value_or(LooksEven(v_, settings_.scanHalfWidth));
-    if (!s.scan.allowed || !(s.scan.bottom < ceiling)) {
-        out.note = kNoLevelNote;
-        return out;
+namespace {
+
+// Every point has its mirror image -x among the points, to 1e-12.
+bool IsMirrorImage(const std::vector<double>& xs) {
+    return std::all_of(xs.begin(), xs.end(), [&xs](double x) {
+        return std::any_of(xs.begin(), xs.end(), [x](double y) {
+            return std::fabs(x + y) <= 1e-12 * std::fmax(1.0, std::fabs(x));
+        });
+    });
+}
+
+// How far V still is from the edge at the end of the range, on the side
+// that levels off to it (0 where it got there to rounding).
+double TailResidual(const Continuum& c) {
+    double residual = 0.0;
+    for (const Side* side : {&c.left, &c.right})
+        if (side->kind == Side::Kind::LevelsOff && side->limit == *c.edge) {
+            residual = std::fmax(residual, side->residual);
+        }
+    return residual;
+}
+
+// A level so near the edge that V, still short of its limit where the range
+// ends, may move it by more than its estimate.
+void FlagUnsettledTail(const Continuum& c, Level& level) {
+    if (!c.edge) return;
+    const double residual = TailResidual(c);
+    if (!(residual > 0.0) || *c.edge - level.energy > 100.0 * residual) return;
+    level.converged = false;
+    level.warning += (level.warning.empty() ? "" : "; ") +
+                     std::string(
+                         "V is still short of its limit where the range ends: the "
+                         "estimate may not hold this near the continuum");
+}
+
+// Levels are ascending: two that came out the other way round (a pair split
+// by less than rounding) both go to their midpoint, each estimate widened
+// by the half-difference, which still bounds its error.
+void Order(std::vector<Level>& levels) {
+    for (bool swapped = true; swapped;) {
+        swapped = false;
+        for (std::size_t n = 1; n < levels.size(); ++n) {
+            Level& a = levels[n - 1];
+            Level& b = levels[n];
+            if (!(b.energy < a.energy)) continue;
+            const double half = 0.5 * (a.energy - b.energy);
+            const double mid = b.energy + half;
+            a.energy = b.energy = mid;
+            a.errorEstimate += half;
+            b.errorEstimate += half;
+            swapped = true;
+        }
     }
-    s.range = IntegrationRange(v_, s.scan, ceiling, settings_.tailAction);
+}
+
+// The end of the range on a side where V levels off: past the point where it
+// reaches its limit, and past every well the scan found.
+double OpenEnd(const Side& side, double outermost) {
+    return std::fmax(side.reached + 1.0, std::fabs(outermost) + 1.0);
+}
+
+}  // namespace
+
+// The range, breakpoints and coarsest mesh for the levels below `top`; with
+// `open`, the ends on a side where V levels off are put where it has (the
+// decaying exponential beyond them), elsewhere the WKB tails reach the
+// action wanted. false when the mesh would be too large.
+bool Solver::Prepare(State& s, const Sampled& sampled, double top, const Continuum* open,
+                     bool edge) const {
+    s.ceiling = top;
+    s.scan = ScanAt(sampled, top);
+    ScanBetween(v_, shape_.jumps, top, s.scan);
+    if (!s.scan.allowed || !(s.scan.bottom < top)) return false;
+    s.range = IntegrationRange(v_, s.scan, top, settings_.tailAction);
+    // With exact ends, the mesh's steps are set a little below the edge:
+    // where V is within that of its limit, they grow with the distance as in
+    // any forbidden region (V there is nearly constant, which the step
+    // solves exactly), instead of crossing the tail at the allowed region's
+    // pace.
+    double meshEnergy = top;
+    if (open && open->edge) {
+        const double calm = *open->edge - kCalmBelowEdge * std::fmax(1.0, std::fabs(s.scan.bottom));
+        Scan lower = ScanAt(sampled, std::fmin(top, calm));
+        ScanBetween(v_, shape_.jumps, std::fmin(top, calm), lower);
+        if (lower.allowed) {
+            meshEnergy = std::fmin(top, calm);
+            s.scan = lower;
+        }
+    }
+    if (open) {
+        s.range.truncated = false;
+        if (open->left.kind == Side::Kind::LevelsOff) {
+            s.range.left = -OpenEnd(open->left, s.scan.left);
+            s.openLeft = open->left.limit;
+        }
+        if (open->right.kind == Side::Kind::LevelsOff) {
+            s.range.right = OpenEnd(open->right, s.scan.right);
+            s.openRight = open->right.limit;
+        }
+    }
     // An even V is meshed on x <= 0 only, up to the farther of the two ends.
-    s.mirrored = out.even;
+    s.mirrored = s.even;
     if (s.mirrored) {
         s.range.left = std::fmin(s.range.left, -s.range.right);
         s.range.right = 0.0;
+        s.openRight.reset();
     }
     std::vector<double> breaks;
-    for (const std::vector<double>* list : {&shape_.jumps, &s.scan.jumps})
+    for (const std::vector<double>* list :
+         {&shape_.jumps, static_cast<const std::vector<double>*>(&s.scan.jumps)})
         for (double x : *list)
             if (x > s.range.left && x < s.range.right) breaks.push_back(x);
     if (s.range.left < 0.0 && s.range.right > 0.0) breaks.push_back(0.0);
-    s.nodes = BaseNodes(v_, s.scan, s.range, ceiling, breaks);
-    if (s.nodes.size() > kMostBaseNodes) {
-        out.note = "the ceiling lies too far above the bottom of V: no level computed";
-        return out;
-    }
+    const std::size_t most =
+        open || !s.range.truncated || !edge ? kMostBaseNodes : kMostClosedNodes;
+    s.nodes = BaseNodes(v_, s.scan, s.range, meshEnergy, breaks, most);
+    return s.nodes.size() <= most;
+}
 
+// The number of levels below `top` on the first three meshes (the most any
+// of them finds), with the lower end moved down until every mesh agrees
+// that no level lies below it.
+int Solver::CountBelow(State& s, double top) const {
     // No level lies below the bottom of V; on a coarse mesh one might, so
     // the lower end is moved down until every mesh agrees.
-    const double span = std::fmax(ceiling - s.scan.bottom, 1e-3);
+    const double span = std::fmax(s.ceiling - s.scan.bottom, 1e-3);
     s.low = s.scan.bottom;
     int count = 0;
     for (int j = 0; j < 3; ++j) {
         for (int tries = 0; tries < 60 && s.Angle(v_, j, s.low).theta >= 0.0; ++tries)
             s.low -= span * std::ldexp(1.0, tries);
-        count = std::max(count, s.Angle(v_, j, ceiling).Count());
+        count = std::max(count, s.Angle(v_, j, top).Count());
+    }
+    return count;
+}
+
+// Where V levels off, the ceiling goes down to the continuum edge, and the
+// levels are those of the exact ends (see Prepare) where it did, and where
+// the range whose ends keep the WKB action (as for any V), cut short by the
+// far limit, counts other levels than the exact ends do: box states of the
+// cut range, or a level so near the edge that its tail reaches beyond it.
+// Elsewhere they are that range's, as they always were.
+std::unique_ptr<Solver::State> Solver::ChooseState(const Sampled& sampled, double top, bool lowered,
+                                                   const Continuum& c, Spectrum& out,
+                                                   int& count) const {
+    const auto prepared = [&](double energy, const Continuum* open) {
+        auto state = std::make_unique<State>();
+        state->even = out.even;
+        state->fits = Prepare(*state, sampled, energy, open, c.edge.has_value());
+        return state;
+    };
+    const auto counted = [&](std::unique_ptr<State> state) {
+        if (state->fits) count = CountBelow(*state, top);
+        return state;
+    };
+    if (c.infinitelyMany) return counted(prepared(top, &c));
+    if (!c.edge) return counted(prepared(top, nullptr));
+    auto open = prepared(*c.edge, &c);
+    if (open->fits)
+        out.boundCount = CountBelow(*open, *c.edge);
+    else if (!open->scan.allowed || !(open->scan.bottom < *c.edge))
+        out.boundCount = 0;
+    if (top < *c.edge) open = prepared(top, &c);
+    if (!open->fits) return counted(prepared(top, nullptr));
+    const int exact = top < *c.edge ? CountBelow(*open, top) : *out.boundCount;
+    if (!lowered) {
+        auto closed = prepared(top, nullptr);
+        if (closed->fits) {
+            const int n = CountBelow(*closed, top);
+            if (!closed->range.truncated || n == exact) {
+                count = n;
+                return closed;
+            }
+        }
+    }
+    count = exact;
+    return open;
+}
+
+Spectrum Solver::Levels(double ceiling) {
+    Spectrum out;
+    out.ceiling = ceiling;
+    state_.reset();
+    // Breakpoints that are not each other's mirror images (a formula's
+    // feature narrower than the grid that judged it even) make V uneven.
+    out.even =
+        shape_.even.value_or(LooksEven(v_, settings_.scanHalfWidth)) && IsMirrorImage(shape_.jumps);
+    const Sampled sampled = SamplePotential(v_, settings_.scanHalfWidth);
+    const Scan first = ScanAt(sampled, ceiling);
+    out.bottom = first.bottom;
+    const Continuum c = FindContinuum(v_, std::fmax(1.0, std::fabs(first.bottom)));
+    out.continuum = c.edge;
+    out.infinitelyMany = c.infinitelyMany;
+    if (c.left.kind == Side::Kind::Grows && c.right.kind == Side::Kind::Grows)
+        out.countNote =
+            "no continuum: V grows without bound on both sides, and every one of "
+            "its infinitely many levels is bound";
+    if (c.infinitelyMany)
+        out.countNote = Format(
+            "infinitely many bound states: V approaches %.17g from below too slowly (as "
+            "1/x^2 or slower)",
+            *c.edge);
+    // A particle can always escape down a side where V falls without bound.
+    for (const auto& [side, where] : {std::pair(&c.left, "-infinity"), {&c.right, "+infinity"}})
+        if (side->kind == Side::Kind::Falls) {
+            out.note =
+                std::string("V falls without bound as x -> ") + where + ": no level is bound";
+            out.boundCount = 0;
+            return out;
+        }
+    double top = c.edge && *c.edge < ceiling ? *c.edge : ceiling;
+    // Infinitely many levels pile up below the edge: those far enough below
+    // it for the range to hold them.
+    if (c.left.kind == Side::Kind::Grows && c.right.kind == Side::Kind::Grows)
+        out.countNote =
+            "no continuum: V grows without bound on both sides, and every one of "
+            "its infinitely many levels is bound";
+    if (c.infinitelyMany) top = std::fmin(top, *c.edge - 4.0 * TailResidual(c));
+    int count = 0;
+    state_ = ChooseState(sampled, top, top < ceiling, c, out, count);
+    State& s = *state_;
+    if (!s.scan.allowed || !(s.scan.bottom < top)) {
+        out.note = kNoLevelNote;
+        return out;
+    }
+    if (!s.fits) {
+        out.note = "the ceiling lies too far above the bottom of V: no level computed";
+        return out;
     }
     if (count > settings_.maxLevels) {
         out.note = "only the lowest " + std::to_string(settings_.maxLevels) + " of " +
@@ -264,8 +472,20 @@ Spectrum Solver::Levels(double ceiling) {
     }
     for (int k = 0; k < count; ++k) {
         Level level = SolveLevel(k);
-        if (level.energy < ceiling) out.levels.push_back(std::move(level));
+        if (level.energy < top) {
+            out.levels.push_back(std::move(level));
+        } else if (s.openLeft || s.openRight) {
+            // Counted below the edge on the mesh but extrapolated onto or
+            // past it: a level within its estimate of the continuum.
+            level.errorEstimate += level.energy - top;
+            level.energy = std::nextafter(top, -INFINITY);
+            level.converged = false;
+            level.warning += (level.warning.empty() ? "" : "; ") +
+                             std::string("within its error estimate of the continuum edge");
+            out.levels.push_back(std::move(level));
+        }
     }
+    Order(out.levels);
     for (Level& level : out.levels) {
         if (out.even) level.parity = level.index % 2 == 0 ? Parity::Even : Parity::Odd;
         if (s.range.truncated &&
@@ -276,6 +496,7 @@ Spectrum Solver::Levels(double ceiling) {
                                  "V levels off near this energy: the range may be too "
                                  "short for the estimate to hold");
         }
+        FlagUnsettledTail(c, level);
     }
     if (out.levels.empty()) out.note = kNoLevelNote;
     return out;
@@ -313,7 +534,12 @@ namespace spectrum {
 
 int Solver::NodeCount(int k) const {
     const State& s = *state_;
-    return detail::NodeCount(Assemble(s.meshes[s.finestMesh.at(k)], s.finestEnergy.at(k), k));
+    const Mesh& mesh = s.meshes[s.finestMesh.at(k)];
+    const double energy = s.finestEnergy.at(k);
+    // Counted on the way where that is the index; otherwise the joined
+    // eigenfunction (joined again at its peak if need be) is counted.
+    const int zeros = ZerosOfJoin(mesh, energy, k);
+    return zeros == k ? zeros : detail::NodeCount(Assemble(mesh, energy, k));
 }
 
 Samples Solver::Eigenfunction(const Level& level, const std::vector<double>& xs) const {

@@ -4,7 +4,10 @@
 //
 // Every level below a ceiling comes with its node count, its parity where V
 // is even, and an error estimate; a level that cannot be brought to the
-// tolerance is still returned, with a warning. See solver.cpp for the method.
+// tolerance is still returned, with a warning. Where V levels off to a
+// constant on a side, the levels stop at the continuum edge (only bound
+// states are listed), and their number is counted exactly. See solver.cpp
+// for the method.
 #pragma once
 
 #include <functional>
@@ -17,6 +20,11 @@ class RealFunction;
 struct PotentialInfo;
 
 namespace spectrum {
+
+namespace detail {
+struct Continuum;
+struct Sampled;
+}  // namespace detail
 
 using Potential = std::function<double(double)>;
 
@@ -54,6 +62,15 @@ struct Spectrum {
     // "no level below the ceiling" when there is none; what was left out when
     // there are more than Settings::maxLevels.
     std::string note;
+    // The continuum edge: the lower of V's limits at -infinity and
+    // +infinity (none where V grows without bound on both sides). Only the
+    // levels below it are bound states, and none above it is listed.
+    std::optional<double> continuum;
+    // The number of bound states, all of them, whatever the ceiling: none
+    // where there is no edge or where there are infinitely many.
+    std::optional<int> boundCount;
+    bool infinitelyMany = false;
+    std::string countNote;  // why the count is infinite
 };
 
 // A normalised eigenfunction: psi at the requested x (0 outside the range the
@@ -78,6 +95,11 @@ class Solver {
 
   private:
     struct State;
+    bool Prepare(State& s, const detail::Sampled& sampled, double top,
+                 const detail::Continuum* open, bool edge) const;
+    int CountBelow(State& s, double top) const;
+    std::unique_ptr<State> ChooseState(const detail::Sampled& sampled, double top, bool lowered,
+                                       const detail::Continuum& c, Spectrum& out, int& count) const;
     Level SolveLevel(int k);
     int NodeCount(int k) const;
 

@@ -37,6 +37,9 @@ AccurateLevelTable AccurateLevels(const PotentialInfo& potential, double ceiling
     spectrum::Solver solver(potential);
     spectrum::Spectrum found = solver.Levels(ceiling);
     table.note = found.note;
+    table.continuum = found.continuum;
+    table.boundCount = found.boundCount;
+    table.countNote = found.countNote;
     for (spectrum::Level& level : found.levels) {
         AccurateLevelRow row{std::move(level), std::nullopt, std::nullopt};
         for (const spectrum::Level& r : exact)

@@ -23,6 +23,11 @@ struct AccurateLevelTable {
     double ceiling = 0.0;
     std::vector<AccurateLevelRow> rows;
     std::string note;  // spectrum::kNoLevelNote when there is no level
+    // What the solver says of the bound states whatever the ceiling: the
+    // continuum edge, how many lie below it, why that number is infinite.
+    std::optional<double> continuum;
+    std::optional<int> boundCount;
+    std::string countNote;
 };
 
 // Every level below the ceiling by the accurate solver, each beside the

@@ -69,6 +69,36 @@ TEST(AccurateLevelsCli, BothPutsTheSearchBesideTheAccurateLevels) {
     }
 }
 
+// Where V levels off, each potential says its continuum edge and how many
+// bound states lie below it; only those are listed, and the table says so
+// when the ceiling lies above the edge.
+TEST(AccurateLevelsCli, ContinuumAndBoundCount) {
+    const auto potential = [](const QStringList& args) {
+        const CliRun run =
+            RunCli(QStringList{"levels", "--format", "json", "--method", "accurate"} + args);
+        EXPECT_EQ(run.status, 0) << run.err;
+        return QJsonDocument::fromJson(QByteArray::fromStdString(run.out))
+            .object()["potentials"]
+            .toArray()[0]
+            .toObject();
+    };
+    const QStringList morse{"--formula", "8*(1-exp(-(x-0.5)))^2-8"};
+    const QJsonObject m = potential(morse);
+    EXPECT_EQ(m["continuum"].toDouble(-1.0), 0.0);
+    EXPECT_EQ(m["bound_count"].toInt(), 4);
+    ASSERT_EQ(m["levels"].toArray().size(), 4);
+    EXPECT_NEAR(m["levels"].toArray()[3].toObject()["energy"].toDouble(), -0.125, 1e-12);
+    const CliRun table = RunCli(QStringList{"levels", "--method", "accurate"} + morse);
+    EXPECT_NE(table.out.find("4 bound states below the continuum at 0\n"), std::string::npos)
+        << table.out;
+    const QJsonObject slow = potential({"--formula", "-1/sqrt(1+x^2)"});
+    EXPECT_TRUE(slow["bound_count"].isNull());
+    EXPECT_NE(slow["note"].toString().indexOf("infinitely many"), -1);
+    const QJsonObject oscillator = potential({"--potential", "oscillator"});
+    EXPECT_TRUE(oscillator["continuum"].isNull());
+    EXPECT_TRUE(oscillator["bound_count"].isNull());
+}
+
 TEST(AccurateLevelsCli, UnevenFormulaNoLevelAndBadUses) {
     const QJsonArray uneven = Levels({"--formula", "(x-1)^2-8", "--method", "accurate"});
     ASSERT_FALSE(uneven.isEmpty());
