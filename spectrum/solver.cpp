@@ -449,10 +449,6 @@ Spectrum Solver::Levels(double ceiling) {
     double top = c.edge && *c.edge < ceiling ? *c.edge : ceiling;
     // Infinitely many levels pile up below the edge: those far enough below
     // it for the range to hold them.
-    if (c.left.kind == Side::Kind::Grows && c.right.kind == Side::Kind::Grows)
-        out.countNote =
-            "no continuum: V grows without bound on both sides, and every one of "
-            "its infinitely many levels is bound";
     if (c.infinitelyMany) top = std::fmin(top, *c.edge - 4.0 * TailResidual(c));
     int count = 0;
     state_ = ChooseState(sampled, top, top < ceiling, c, out, count);

@@ -66,7 +66,8 @@ void CWaveDlg::SetUpTabs() {
         [this] { Redraw(); });
     evolution_->InitControls();
     levelsTab_ = std::make_unique<LevelsTab>(
-        platform_, [this] { return DialogLevelTable(*this, search_.Levels()); });
+        platform_, [this] { return DialogLevelTable(*this, {}); },
+        [this] { return search_.Levels(); });
     evolution_->SetLevelSource([this] {
         return AccurateLevelsOnGrid(CurrentPotentialInfo(), CurrentSearchBounds().ceiling);
     });
@@ -260,7 +261,7 @@ void CWaveDlg::SearchTick() {
     }
     platform_.EnableControl(res::kPlay, true);
     lastTick_ = Tick::Recorded;
-    if (levelsTab_) levelsTab_->Stale();
+    if (levelsTab_) levelsTab_->RecordedChanged();
     Redraw();
 }
 

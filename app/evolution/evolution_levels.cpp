@@ -27,8 +27,7 @@ void RightTailPositive(std::vector<double>& psi) {
 
 }  // namespace
 
-std::vector<dynamics::Eigenstate> AccurateLevelsOnGrid(const PotentialInfo& potential,
-                                                       double ceiling) {
+BoundStatesOnGrid AccurateLevelsOnGrid(const PotentialInfo& potential, double ceiling) {
     if (potential.v == nullptr) return {};
     spectrum::PotentialShape shape{potential.jumps, potential.even};
     spectrum::Solver solver(*potential.v, std::move(shape));
@@ -36,10 +35,10 @@ std::vector<dynamics::Eigenstate> AccurateLevelsOnGrid(const PotentialInfo& pote
     std::vector<double> xs(model::kSamples);
     for (std::size_t i = 0; i < xs.size(); ++i)
         xs[i] = model::kGridMin + static_cast<double>(i) * model::kGridStep;
-    std::vector<dynamics::Eigenstate> levels;
+    BoundStatesOnGrid bound({}, found.continuum);
     for (const spectrum::Level& level : found.levels) {
-        levels.push_back({level.energy, solver.Eigenfunction(level, xs)});
-        RightTailPositive(levels.back().samples);
+        bound.levels.push_back({level.energy, solver.Eigenfunction(level, xs)});
+        RightTailPositive(bound.levels.back().samples);
     }
-    return levels;
+    return bound;
 }

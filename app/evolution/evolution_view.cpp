@@ -22,6 +22,8 @@ constexpr double kHighestLevelRow = 0.6;
 // The mark at <x>: a disc on the level line and a tick through it.
 constexpr double kMarkRadius = 3.0;
 constexpr double kMarkTick = 0.4;
+// The dashes of the continuum edge's line, in units of x.
+constexpr double kDash = 0.25;
 
 std::string Join(const std::vector<std::string>& words) {
     std::string s;
@@ -50,6 +52,11 @@ EvolutionView::EvolutionView(DialogPlatform& platform, BufferImage& frame,
     markProfile_.SetMap(&markRamp_);
     markProfile_.SetInner(1.0);
     markProfile_.SetOuter(2.0);
+    edgeRamp_.SetStart(128, 128, 128, 0);
+    edgeRamp_.SetEnd(255, 255, 255, 0);
+    edgeProfile_.SetMap(&edgeRamp_);
+    edgeProfile_.SetInner(2.5);
+    edgeProfile_.SetOuter(3.5);
     white_ = frame_.NewPixel();
     if (white_) white_->SetWhite();
     bandProfile_.color = white_.get();
@@ -160,7 +167,9 @@ const dynamics::Superposition* EvolutionView::State() {
 void EvolutionView::Refresh() {
     if (!stale_) return;
     stale_ = false;
-    levels_ = source_ ? source_() : std::vector<dynamics::Eigenstate>{};
+    BoundStatesOnGrid bound = source_ ? source_() : BoundStatesOnGrid{};
+    levels_ = std::move(bound.levels);
+    continuum_ = bound.continuum;
     const auto read = ReadEvolutionChoice(
         platform_.ControlText(res::kEvolutionStates), platform_.ControlText(res::kEvolutionWeights),
         platform_.ControlText(res::kEvolutionPhases), levels_.size());
@@ -251,6 +260,19 @@ double EvolutionView::LowestInSight(int width) const {
     return lowest;
 }
 
+// The continuum edge, a grey dashed bar across the picture (over the grid
+// line it often lies on): no level above it is bound.
+void EvolutionView::DrawEdge() {
+    if (!continuum_) return;
+    PlotCanvas& canvas = *canvas_;
+    StrokeProfile* const saved = canvas.profile;
+    canvas.profile = &edgeProfile_;
+    const double y = *continuum_;
+    for (double x = std::floor(canvas.MinX() / kDash) * kDash; x < canvas.MaxX(); x += 2.0 * kDash)
+        canvas.Line(Vector2(x, y), Vector2(x + kDash, y));
+    canvas.profile = saved;
+}
+
 // Placed for the state and the potential, so the view stays put while the
 // state moves (<E> does not change with t).
 void EvolutionView::PlaceCanvas() {
@@ -294,6 +316,7 @@ void EvolutionView::Draw() {
     if (!plot_) PlaceCanvas();
     Plotter& plot = *plot_;
     plot.DrawAxes();
+    DrawEdge();
     if (potential_) plot.PlotFunction(*potential_, profiles_.potential, 0.0);
     if (state_) {
         FillPsi();

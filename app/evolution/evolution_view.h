@@ -18,6 +18,7 @@
 #include "color_ramp.h"
 #include "dialog_platform.h"
 #include "evolution_choice.h"
+#include "evolution_levels.h"
 #include "image.h"
 #include "plotter.h"
 #include "real_function.h"
@@ -34,8 +35,9 @@ struct EvolutionProfiles {
 
 class EvolutionView {
   public:
-    // The current potential's levels on the window's grid, lowest first.
-    using LevelSource = std::function<std::vector<dynamics::Eigenstate>()>;
+    // The current potential's bound states on the window's grid, lowest
+    // first, and the continuum edge above them, which the frame marks.
+    using LevelSource = std::function<BoundStatesOnGrid()>;
 
     // Rows along the top of the frame that the picture leaves white for the controls.
     static constexpr int kBandHeight = 60;
@@ -94,6 +96,7 @@ class EvolutionView {
     void StartTimer();
     void StopTimer();
     void FillPsi();
+    void DrawEdge();
 
     DialogPlatform& platform_;
     BufferImage& frame_;
@@ -104,6 +107,7 @@ class EvolutionView {
 
     bool stale_ = true;
     std::vector<dynamics::Eigenstate> levels_;
+    std::optional<double> continuum_;
     EvolutionChoice choice_;
     std::optional<dynamics::Superposition> state_;
 
@@ -124,6 +128,8 @@ class EvolutionView {
     DensityView density_;
     ColorRamp markRamp_;
     RampProfile markProfile_;
+    ColorRamp edgeRamp_;
+    RampProfile edgeProfile_;
     std::unique_ptr<Pixel> white_;
     SolidProfile bandProfile_;
 };

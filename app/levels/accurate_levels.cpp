@@ -10,8 +10,11 @@ std::uint8_t ParityBit(const spectrum::Level& level) {
     return level.parity == spectrum::Parity::Odd ? 1 : 0;
 }
 
-// Each recorded level to the row of its parity with the nearest energy.
+}  // namespace
+
 void MatchRecorded(std::span<const SearchLevel> recorded, std::vector<AccurateLevelRow>& rows) {
+    for (AccurateLevelRow& row : rows)
+        row.shooting.reset();
     for (const SearchLevel& found : recorded) {
         AccurateLevelRow* best = nullptr;
         for (AccurateLevelRow& row : rows) {
@@ -25,8 +28,6 @@ void MatchRecorded(std::span<const SearchLevel> recorded, std::vector<AccurateLe
             best->shooting = found;
     }
 }
-
-}  // namespace
 
 AccurateLevelTable AccurateLevels(const PotentialInfo& potential, double ceiling,
                                   const std::vector<spectrum::Level>& exact,

@@ -37,6 +37,10 @@ AccurateLevelTable AccurateLevels(const PotentialInfo& potential, double ceiling
                                   const std::vector<spectrum::Level>& exact,
                                   std::span<const SearchLevel> recorded);
 
+// Each recorded level beside the row of its parity with the nearest energy
+// (a recorded level goes to one row at most); rows matched before are cleared.
+void MatchRecorded(std::span<const SearchLevel> recorded, std::vector<AccurateLevelRow>& rows);
+
 // The words a parity is written with: "even" and "odd" (empty where V is
 // not even) in data, "par" and "impar" ("-") in the window's captions.
 enum class ParityWords { Data, Caption };

@@ -36,7 +36,16 @@ TextRows LevelTexts(const AccurateLevelTable& table) {
     }
     if (rows.empty())
         rows.push_back({"Ningun nivel por debajo de E = " + Number("%.6g", table.ceiling)});
+    if (std::string edge = ContinuumText(table); !edge.empty()) rows.push_back({edge});
     return rows;
+}
+
+std::string ContinuumText(const AccurateLevelTable& table) {
+    if (!table.continuum) return {};
+    const std::string where = " por debajo del continuo en E = " + Number("%.6g", *table.continuum);
+    if (!table.boundCount) return "Infinitos estados ligados" + where;
+    const int n = *table.boundCount;
+    return std::to_string(n) + (n == 1 ? " estado ligado" : " estados ligados") + where;
 }
 
 AccurateLevelTable DialogLevelTable(const CWaveDlg& dlg, std::span<const SearchLevel> recorded,
@@ -47,8 +56,8 @@ AccurateLevelTable DialogLevelTable(const CWaveDlg& dlg, std::span<const SearchL
                           ClosedForms(family, dlg.Choice().Values(family), ceiling), recorded);
 }
 
-LevelsTab::LevelsTab(DialogPlatform& platform, Source source)
-    : platform_(platform), source_(std::move(source)) {}
+LevelsTab::LevelsTab(DialogPlatform& platform, Source source, RecordedSource recorded)
+    : platform_(platform), source_(std::move(source)), recorded_(std::move(recorded)) {}
 
 void LevelsTab::OnShown(bool shown) {
     shown_ = shown;
@@ -57,11 +66,19 @@ void LevelsTab::OnShown(bool shown) {
 }
 
 void LevelsTab::Stale() {
+    accurate_.reset();
+    RecordedChanged();
+}
+
+void LevelsTab::RecordedChanged() {
     stale_ = true;
     if (shown_) Refresh();
 }
 
 void LevelsTab::Refresh() {
     stale_ = false;
-    platform_.SetLevelTable(LevelColumns(), LevelTexts(source_()));
+    if (!accurate_) accurate_ = source_();
+    AccurateLevelTable table = *accurate_;
+    MatchRecorded(recorded_(), table.rows);
+    platform_.SetLevelTable(LevelColumns(), LevelTexts(table));
 }

@@ -18,23 +18,32 @@ class DialogPlatform;
 using TextRows = std::vector<std::vector<std::string>>;
 
 // The column captions and one row of texts a level; a table without levels
-// has one row saying so.
+// has one row saying so, and one more row names the continuum edge and the
+// number of bound states below it, where V levels off on a side.
 std::vector<std::string> LevelColumns();
 TextRows LevelTexts(const AccurateLevelTable& table);
+// "4 estados ligados por debajo del continuo en E = 0"; empty without an edge.
+std::string ContinuumText(const AccurateLevelTable& table);
 
 // The dialog's potential's accurate levels below the search's ceiling (or
 // below `ceiling`, if given), with the recorded levels beside them.
 AccurateLevelTable DialogLevelTable(const CWaveDlg& dlg, std::span<const SearchLevel> recorded,
                                     std::optional<double> ceiling = std::nullopt);
 
+// The accurate levels are solved for once a potential: a level the search
+// records only joins its row.
 class LevelsTab {
   public:
+    // The accurate levels, without recorded ones; the search's levels.
     using Source = std::function<AccurateLevelTable()>;
-    LevelsTab(DialogPlatform& platform, Source source);
+    using RecordedSource = std::function<std::span<const SearchLevel>()>;
+    LevelsTab(DialogPlatform& platform, Source source, RecordedSource recorded);
 
     void OnShown(bool shown);
-    // What the rows depend on has changed.
+    // The potential or its settings have changed.
     void Stale();
+    // Only the recorded levels have.
+    void RecordedChanged();
     bool Shown() const { return shown_; }
 
   private:
@@ -42,6 +51,8 @@ class LevelsTab {
 
     DialogPlatform& platform_;
     Source source_;
+    RecordedSource recorded_;
+    std::optional<AccurateLevelTable> accurate_;
     bool shown_ = false;
     bool stale_ = true;
 };

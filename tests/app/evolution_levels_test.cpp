@@ -7,16 +7,20 @@
 #include <numbers>
 
 #include "evolution_levels.h"
+#include "frame_probe.h"
 #include "headless_host.h"
 #include "model.h"
+#include "resources.h"
 
 namespace {
 
 const dynamics::Grid kGrid{model::kGridMin, model::kGridStep, model::kSamples};
 
 dynamics::Superposition LowestTwo(HeadlessSession& s) {
-    std::vector<dynamics::Eigenstate> levels = AccurateLevelsOnGrid(
-        s.Dialog().CurrentPotentialInfo(), s.Dialog().CurrentSearchBounds().ceiling);
+    std::vector<dynamics::Eigenstate> levels =
+        AccurateLevelsOnGrid(s.Dialog().CurrentPotentialInfo(),
+                             s.Dialog().CurrentSearchBounds().ceiling)
+            .levels;
     EXPECT_GE(levels.size(), 2u);
     levels.resize(2);
     return dynamics::Superposition(kGrid, std::move(levels), {1.0, 1.0});
@@ -52,6 +56,31 @@ TEST(EvolutionLevels, AWellThatIsNotEvenMovesAboutItsCentre) {
     ASSERT_FALSE(s.ChangeSettings({"(x-1)^2-8"}));
     ASSERT_FALSE(s.Dialog().CurrentPotentialInfo().even);
     ExpectOscillatorPair(LowestTwo(s), 1.0);
+}
+
+// Only bound states are offered, and the frame marks the continuum edge
+// above them with a dashed grey line (here across the well, at E = 0).
+TEST(EvolutionLevels, OnlyBoundStatesAndTheEdgeDashedAcrossTheFrame) {
+    HeadlessSession s;
+    ASSERT_TRUE(s.SelectPotential("Formula"));
+    ASSERT_FALSE(s.ChangeSettings({"-4*(abs(x)<2)"}));
+    const BoundStatesOnGrid bound = AccurateLevelsOnGrid(s.Dialog().CurrentPotentialInfo(), 50.0);
+    ASSERT_EQ(bound.continuum, 0.0);
+    ASSERT_FALSE(bound.levels.empty());
+    EXPECT_LT(bound.levels.back().energy, 0.0);
+    s.SelectTab(res::kEvolutionTab);
+    const HeadlessPlatform& p = s.Platform();
+    const FrameProbe frame(s.Paint(), p.frameWidth, p.frameHeight);
+    const PlotCanvas& canvas = *s.Dialog().Evolution().Canvas();
+    const int row = static_cast<int>(canvas.ToPixel({0.0, 0.0}).y) + 3;  // off the axis
+    int grey = 0, white = 0;
+    for (double x = -1.5; x < 1.5; x += 1.0 / 60.0) {
+        const Rgb c = frame.At(static_cast<int>(canvas.ToPixel({x, 0.0}).x), row);
+        grey += c.r == c.g && c.g == c.b && c.r > 100 && c.r < 200;
+        white += c == kWhite;
+    }
+    EXPECT_GT(grey, 40);
+    EXPECT_GT(white, 40);
 }
 
 }  // namespace

@@ -21,9 +21,13 @@ void Choose(HeadlessSession& s, FamilyId id, const std::vector<std::string>& set
 }
 
 // Every row: its index, nodes and parity, and the accurate level within
-// 1e-12 of the closed form (both shown to 13 decimals) where there is one.
-void ExpectRowsExact(const HeadlessPlatform& p, std::size_t count) {
-    ASSERT_EQ(p.levelRows.size(), count);
+// 1e-12 of the closed form (both shown to 13 decimals) where there is one;
+// where V levels off, one more row names the bound states and the edge.
+void ExpectRowsExact(const HeadlessPlatform& p, std::size_t count, const std::string& edge = "") {
+    ASSERT_EQ(p.levelRows.size(), count + (edge.empty() ? 0 : 1));
+    if (!edge.empty()) {
+        EXPECT_EQ(p.levelRows.back(), std::vector<std::string>{edge});
+    }
     for (std::size_t n = 0; n < count; ++n) {
         const std::vector<std::string>& row = p.levelRows[n];
         SCOPED_TRACE("row " + std::to_string(n));
@@ -68,11 +72,11 @@ TEST(LevelsTab, EveryFamilyWithAClosedFormAndARefreshOnEachChange) {
     HeadlessPlatform& p = s.Platform();
     s.SelectTab(res::kLevelsTab);
     Choose(s, FamilyId::Well, {});
-    ExpectRowsExact(p, 6);
+    ExpectRowsExact(p, 6, "6 estados ligados por debajo del continuo en E = 0");
     Choose(s, FamilyId::Well, {"-10", "1"});
-    ExpectRowsExact(p, 3);
+    ExpectRowsExact(p, 3, "3 estados ligados por debajo del continuo en E = 0");
     Choose(s, FamilyId::PoschlTeller, {});
-    ExpectRowsExact(p, 4);
+    ExpectRowsExact(p, 4, "4 estados ligados por debajo del continuo en E = 0");
     Choose(s, FamilyId::VShaped, {"1", "-3"});
     EXPECT_GT(p.levelRows.size(), 3u);
     ExpectRowsExact(p, p.levelRows.size());
