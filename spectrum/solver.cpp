@@ -57,7 +57,10 @@ constexpr std::size_t kMostBaseNodes = 200000;
 constexpr std::size_t kMostClosedNodes = 20000;
 // How far below the continuum edge, relative to the depth of V, the exact
 // ends' mesh is laid out (see Prepare).
-constexpr double kCalmBelowEdge = 1e-3;
+constexpr double kCalmBelowEdge = 1e-2;
+
+constexpr const char* kShortRange =
+    "V levels off near this energy: the range may be too short for the estimate to hold";
 
 std::string Format(const char* pattern, double a, double b = 0.0) {
     char text[160];
@@ -135,7 +138,9 @@ double Solver::State::Root(const Potential& v, int j, int k, double guess) {
         const double scale = std::fmax(1.0, std::fabs(e));
         const bool sloped = std::isfinite(m.slope) && m.slope > 0.0;
         const double newton = sloped ? f / m.slope : INFINITY;
-        if (std::fabs(newton) <= 2.0 * kEps * scale || hi - lo <= 4.0 * kEps * scale)
+        // A correction below a sweep's own rounding is noise: stepping on
+        // would only wander about the root.
+        if (std::fabs(newton) <= kRoundingFloor * scale || hi - lo <= 4.0 * kEps * scale)
             return std::clamp(e - (sloped ? newton : 0.0), lo, hi);
         double slope = sloped ? m.slope : NAN;
         if (std::isfinite(previousE) && previousE != e) {
@@ -450,16 +455,35 @@ Spectrum Solver::Levels(double ceiling) {
     // Infinitely many levels pile up below the edge: those far enough below
     // it for the range to hold them.
     if (c.infinitelyMany) top = std::fmin(top, *c.edge - 4.0 * TailResidual(c));
+    SolveBelow(sampled, top, top < ceiling, c, out);
+    // A range cut short where V levels off, too short for a level's tail:
+    // that level is a box state's. The exact ends then give them all.
+    const auto shortTail = [](const Level& l) {
+        return l.warning.find(kShortRange) != l.warning.npos;
+    };
+    if (c.edge && !(top < ceiling) &&
+        std::any_of(out.levels.begin(), out.levels.end(), shortTail)) {
+        Spectrum open = out;
+        open.levels.clear();
+        open.note.clear();
+        SolveBelow(sampled, top, true, c, open);
+        if (!open.levels.empty()) out = std::move(open);
+    }
+    return out;
+}
+
+void Solver::SolveBelow(const Sampled& sampled, double top, bool lowered, const Continuum& c,
+                        Spectrum& out) {
     int count = 0;
-    state_ = ChooseState(sampled, top, top < ceiling, c, out, count);
+    state_ = ChooseState(sampled, top, lowered, c, out, count);
     State& s = *state_;
     if (!s.scan.allowed || !(s.scan.bottom < top)) {
         out.note = kNoLevelNote;
-        return out;
+        return;
     }
     if (!s.fits) {
         out.note = "the ceiling lies too far above the bottom of V: no level computed";
-        return out;
+        return;
     }
     if (count > settings_.maxLevels) {
         out.note = "only the lowest " + std::to_string(settings_.maxLevels) + " of " +
@@ -487,15 +511,11 @@ Spectrum Solver::Levels(double ceiling) {
         if (s.range.truncated &&
             TailAction(v_, s.nodes, level.energy, s.mirrored) < 0.5 * settings_.tailAction) {
             level.converged = false;
-            level.warning += (level.warning.empty() ? "" : "; ") +
-                             std::string(
-                                 "V levels off near this energy: the range may be too "
-                                 "short for the estimate to hold");
+            level.warning += (level.warning.empty() ? "" : "; ") + std::string(kShortRange);
         }
         FlagUnsettledTail(c, level);
     }
     if (out.levels.empty()) out.note = kNoLevelNote;
-    return out;
 }
 
 Level Solver::SolveLevel(int k) {

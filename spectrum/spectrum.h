@@ -98,6 +98,8 @@ class Solver {
     bool Prepare(State& s, const detail::Sampled& sampled, double top,
                  const detail::Continuum* open, bool edge) const;
     int CountBelow(State& s, double top) const;
+    void SolveBelow(const detail::Sampled& sampled, double top, bool lowered,
+                    const detail::Continuum& c, Spectrum& out);
     std::unique_ptr<State> ChooseState(const detail::Sampled& sampled, double top, bool lowered,
                                        const detail::Continuum& c, Spectrum& out, int& count) const;
     Level SolveLevel(int k);

@@ -125,6 +125,23 @@ TEST(Continuum, LevelJustBelowTheEdgeIsFound) {
     EXPECT_LE(std::fabs(s.levels[2].energy - third), 1e-18);
 }
 
+// A smooth tail: Poschl-Teller -lambda (lambda + 1)/2 sech^2 x with lambda
+// just above 3 has its level 3 at -(lambda - 3)^2 / 2 = -5e-9, whose tail
+// reaches far beyond any range the WKB action would give.
+TEST(Continuum, LevelJustBelowASmoothTailIsFound) {
+    const double lambda = 3.0001;
+    const double depth = lambda * (lambda + 1.0) / 2.0;
+    const double l = (std::sqrt(1.0 + 8.0 * depth) - 1.0) / 2.0;  // lambda of the rounded depth
+    const auto v = [depth](double x) { return -depth / (std::cosh(x) * std::cosh(x)); };
+    spectrum::Solver solver(v, {});
+    const spectrum::Spectrum s = solver.Levels(1.0);
+    EXPECT_EQ(s.boundCount, 4);
+    std::vector<double> exact;
+    for (int n = 0; n < 4; ++n)
+        exact.push_back(-0.5 * (l - n) * (l - n));
+    ExpectLevels(s, exact);
+}
+
 // -1/sqrt(1 + x^2) falls off as 1/|x|: infinitely many levels below 0, the
 // lowest ones listed, as many as an independent count finds. No edge where
 // V grows on both sides; nothing bound where it falls on one.
