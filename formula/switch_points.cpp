@@ -11,6 +11,8 @@ namespace {
 constexpr double kStep = 0.02;  // the first points' spacing
 constexpr int kRounds = 4;
 constexpr std::size_t kMostPoints = 2000;
+// Closer than this (relative) a feature's points are not told apart.
+constexpr double kMinSpacing = 1e-13;
 
 // One switching operation's state at a point: its branch (which side of
 // zero its argument is on, which argument a min or max took, the integer
@@ -19,6 +21,9 @@ struct Switch {
     bool seen = false;  // not on a branch of ?: that was skipped
     double branch = 0.0;
     double argument = NAN;
+    // A smooth function's argument (or a divisor): V has no switch there,
+    // but a narrow extremum of the argument is a narrow feature of V.
+    bool smooth = false;
 };
 
 // What the last of the functions below saw, for the evaluator to keep.
@@ -74,7 +79,8 @@ class Probe {
         stack_.assign(size_ + 2, 0.0);
         // A switch for every comparison and function (the others' stay unseen).
         for (std::size_t i = 0; i < size_; ++i) {
-            const bool switching = tokens_[i].Cmd <= mu::cmGT || tokens_[i].Cmd == mu::cmFUNC;
+            const mu::ECmdCode c = tokens_[i].Cmd;
+            const bool switching = c <= mu::cmGT || c == mu::cmFUNC || c == mu::cmDIV;
             slot_.push_back(switching ? static_cast<int>(width_++) : -1);
         }
     }
@@ -94,7 +100,7 @@ class Probe {
         double* s = stack_.data();
         for (std::size_t i = 0; i < size_; ++i) {
             const mu::SToken& t = tokens_[i];
-            if (t.Cmd == mu::cmEND) return true;
+            if (t.Cmd == mu::cmEND) break;
             if (t.Cmd <= mu::cmGT) {
                 --top;
                 out[slot_[i]] = {true, Side(s[top] - s[top + 1]), s[top] - s[top + 1]};
@@ -103,8 +109,11 @@ class Probe {
             }
             if (!Step(t, x, s, top, i, out)) return false;
         }
+        value_ = s[top];
         return true;
     }
+    // V at the point last evaluated.
+    double Value() const { return value_; }
 
   private:
     static double Compare(mu::ECmdCode c, double a, double b) {
@@ -141,6 +150,7 @@ class Probe {
                 return true;
             case mu::cmDIV:
                 --top;
+                out[slot_[i]] = {true, 0.0, s[top + 1], true};
                 s[top] /= s[top + 1];
                 return true;
             case mu::cmPOW:
@@ -191,6 +201,7 @@ class Probe {
     static bool Call(const mu::SToken& t, double* s, int& top, Switch& out) {
         lastCall = Switch{};
         const int n = t.Fun.argc;
+        const double argument = n == 1 ? s[top] : NAN;
         switch (n) {
             case 0:
                 s[++top] = t.Fun.cb.call_fun<0>();
@@ -213,6 +224,7 @@ class Probe {
                 s[top] = t.Fun.cb.call_multfun(&s[top], -n);
         }
         out = lastCall;
+        if (!out.seen && n == 1) out = {true, 0.0, argument, true};
         return true;
     }
 
@@ -223,19 +235,21 @@ class Probe {
     std::vector<int> slot_;  // each token's switch, -1 for none
     std::size_t width_ = 0;
     std::vector<double> stack_;
+    double value_ = NAN;
 };
 
 // Every point looked at, with its switches in one table (a row a point),
 // and the order of the points along x.
 struct Points {
     std::size_t width = 0;
-    std::vector<double> xs;
+    std::vector<double> xs, vs;
     std::vector<Switch> table;
     std::vector<char> fresh;  // added in the last round
     std::vector<std::size_t> order;
 
     const Switch& At(std::size_t i, std::size_t k) const { return table[order[i] * width + k]; }
     double X(std::size_t i) const { return xs[order[i]]; }
+    double V(std::size_t i) const { return vs[order[i]]; }
     bool Fresh(std::size_t i) const { return fresh[order[i]] != 0; }
     bool Add(Probe& probe, double x) {
         table.resize(table.size() + width);
@@ -244,6 +258,7 @@ struct Points {
             return false;
         }
         xs.push_back(x);
+        vs.push_back(probe.Value());
         fresh.push_back(1);
         return true;
     }
@@ -295,6 +310,106 @@ std::vector<double> Dip(Probe& probe, std::size_t k, double a, double b, double 
     return {flipped};
 }
 
+// V at x, NAN where the formula cannot be evaluated.
+double ValueAt(Probe& probe, double x) {
+    std::vector<Switch> at;
+    return probe.At(x, at) ? probe.Value() : NAN;
+}
+
+// The extremum of smooth switch k's argument over [a, b] (the least value,
+// or with `highest` the greatest), by golden-free ternary search.
+double Extremum(Probe& probe, std::size_t k, double a, double b, bool highest) {
+    std::vector<Switch> at;
+    const auto f = [&](double x) -> double {
+        if (!probe.At(x, at) || !at[k].seen) return INFINITY;
+        return highest ? -at[k].argument : at[k].argument;
+    };
+    for (int i = 0; i < 100; ++i) {
+        const double m1 = a + (b - a) / 3.0;
+        const double m2 = b - (b - a) / 3.0;
+        if (!(m1 > a && m2 < b && m1 < m2)) break;
+        if (f(m1) < f(m2))
+            b = m2;
+        else
+            a = m1;
+    }
+    return 0.5 * (a + b);
+}
+
+// Whether V near x, between the points a < x < b it lies between, is more
+// than the parabola through V at a, x and b: a feature narrower than the
+// points' spacing.
+bool Narrow(Probe& probe, double a, double x, double b) {
+    const double va = ValueAt(probe, a);
+    const double vx = ValueAt(probe, x);
+    const double vb = ValueAt(probe, b);
+    const auto parabola = [&](double t) {
+        return va * (t - x) * (t - b) / ((a - x) * (a - b)) +
+               vx * (t - a) * (t - b) / ((x - a) * (x - b)) +
+               vb * (t - a) * (t - x) / ((b - a) * (b - x));
+    };
+    const double scale = std::max({1.0, std::fabs(va), std::fabs(vx), std::fabs(vb)});
+    for (double t : {0.5 * (a + x), 0.5 * (x + b)}) {
+        const double v = ValueAt(probe, t);
+        if (!(std::fabs(v - parabola(t)) <= 1e-12 * scale)) return true;
+    }
+    return false;
+}
+
+// Points at x +- d for d halving from `reach` until V about x is a parabola
+// at that scale (its second differences shrink fourfold a halving), and two
+// halvings more: a mesh with these among its points resolves the feature.
+void Cluster(Probe& probe, double x, double reach, std::vector<double>& found) {
+    const double vx = ValueAt(probe, x);
+    const auto second = [&](double d) {
+        return ValueAt(probe, x + d) - 2.0 * vx + ValueAt(probe, x - d);
+    };
+    int beyond = -1;
+    for (double d = reach; d > 4.0 * kMinSpacing * std::fmax(1.0, std::fabs(x)) && beyond != 0;
+         d *= 0.5) {
+        found.push_back(x - d);
+        found.push_back(x + d);
+        const double now = second(d);
+        const double half = second(0.5 * d);
+        const bool parabola =
+            std::fabs(now - 4.0 * half) <= 0.05 * std::fabs(now) + 1e-13 * std::fmax(1.0, std::fabs(vx));
+        if (beyond < 0 && parabola) beyond = 2;
+        if (beyond > 0) --beyond;
+    }
+    found.push_back(x);
+}
+
+// A smooth function's argument between points: where it turns back (an
+// extremum, a bump or a dip of V however narrow) and where it crosses zero
+// by more than 1 between two points (a smooth step narrower than they are).
+void SmoothFeature(Probe& probe, const Points& points, std::size_t i, std::size_t k,
+                   std::vector<double>& found) {
+    const Switch& a = points.At(i, k);
+    const Switch& b = points.At(i + 1, k);
+    if (!b.seen || !std::isfinite(b.argument)) return;
+    const double xa = points.X(i);
+    const double xb = points.X(i + 1);
+    if ((a.argument < 0.0) != (b.argument < 0.0) && std::fabs(b.argument - a.argument) > 1.0) {
+        double lo = xa, hi = xb;
+        std::vector<Switch> at;
+        for (double mid = 0.5 * (lo + hi); mid > lo && mid < hi; mid = 0.5 * (lo + hi)) {
+            if (!probe.At(mid, at) || !at[k].seen) break;
+            ((at[k].argument < 0.0) == (a.argument < 0.0) ? lo : hi) = mid;
+        }
+        Cluster(probe, 0.5 * (lo + hi), 0.5 * (xb - xa), found);
+    }
+    if (i == 0) return;
+    const Switch& before = points.At(i - 1, k);
+    if (!before.seen || !std::isfinite(before.argument)) return;
+    const bool lowest = a.argument < before.argument && a.argument < b.argument;
+    const bool highest = a.argument > before.argument && a.argument > b.argument;
+    if (!lowest && !highest) return;
+    const double x = Extremum(probe, k, points.X(i - 1), xb, highest);
+    const double spacing = std::fmin(x - points.X(i - 1), xb - x);
+    if (spacing > 0.0 && Narrow(probe, points.X(i - 1), x, xb))
+        Cluster(probe, x, std::fmin(0.5 * (xb - points.X(i - 1)), 0.5 * kStep), found);
+}
+
 // The new points one pass over neighbouring points finds: changes of
 // branch, bisected, and dips of an argument towards zero, searched.
 void Pass(Probe& probe, const Points& points, std::vector<double>& found,
@@ -305,6 +420,10 @@ void Pass(Probe& probe, const Points& points, std::vector<double>& found,
         for (std::size_t k = 0; k < probe.Size(); ++k) {
             const Switch& a = points.At(i, k);
             const Switch& b = points.At(i + 1, k);
+            if (a.smooth) {
+                if (a.seen && std::isfinite(a.argument)) SmoothFeature(probe, points, i, k, found);
+                continue;
+            }
             if (a.seen && b.seen && a.branch != b.branch) {
                 const double at = Bisect(probe, k, points.X(i), points.X(i + 1), a.branch);
                 found.push_back(at);

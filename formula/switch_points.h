@@ -11,6 +11,15 @@
 // points, its least |value| is sought, and a zero found there is bisected
 // in turn. Features nested in others (a comparison of an abs) come out over
 // a few rounds, each on the points the last one added.
+//
+// Smooth functions (exp, sech, ...) and divisions cannot switch, but a
+// narrow feature of V hides there too: a bump exp(-((x - c)/w)^2) or a
+// Lorentzian 1/((x - c)^2 + w^2) far narrower than the points' spacing, or
+// a step tanh((x - c)/w). Where such an argument turns back between points
+// (its extremum searched for) and V there is not the parabola through its
+// neighbours, or where it crosses zero by more than 1 between two points,
+// points about the feature at halving distances go on the list, down to
+// where V about it is a parabola: a mesh through them resolves it.
 #pragma once
 
 #include <string_view>

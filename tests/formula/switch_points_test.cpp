@@ -41,6 +41,9 @@ TEST(SwitchPoints, EverySwitchToRoundingAndNothingElse) {
     const std::vector<double> extremes = SwitchPoints("min(x^2,4)+max(-1,x)", -64.0, 64.0);
     EXPECT_TRUE(Has(extremes, -2.0) && Has(extremes, -1.0) && Has(extremes, 2.0));
     EXPECT_TRUE(SwitchPoints("x^2*sech(x)", -64.0, 64.0).empty());
+    // A bump far narrower than the points' spacing inside a smooth function.
+    const std::vector<double> bump = SwitchPoints("x^2+50*exp(-((x-0.1037)/1e-4)^2)", -64.0, 64.0);
+    EXPECT_TRUE(Has(bump, 0.1037) && bump.size() > 10u);
     EXPECT_TRUE(SwitchPoints("x^2 - 8)", -64.0, 64.0).empty());
 }
 
@@ -69,11 +72,20 @@ TEST(SwitchPoints, KinkAndNarrowStepLevels) {
     const spectrum::Spectrum w = c.Levels(4.87);
     ASSERT_EQ(w.levels.size(), 1u);
     EXPECT_EQ(w.boundCount, 1);
+    // A Gaussian bump 1e-4 wide on the oscillator: against the same
+    // Runge-Kutta shooting with steps of 2e-7 near the bump (4e-7 agrees to
+    // 1.4e-14).
+    FormulaPotential bump;
+    ASSERT_EQ(bump.SetText("x^2-8+50*exp(-((x-0.1037)/0.0001)^2)"), std::nullopt);
+    spectrum::Solver d(Describe(bump));
+    const spectrum::Spectrum g = d.Levels(-7.0);
+    ASSERT_EQ(g.levels.size(), 1u);
     const std::pair<const spectrum::Level*, double> cases[] = {
         {&s.levels[0], -7.1134250246691518},
         {&v.levels[0], airy[0]},
         {&v.levels[6], airy[6]},
-        {&w.levels[0], reference::FiniteWell(-8.0, 0.003)[0]}};
+        {&w.levels[0], reference::FiniteWell(-8.0, 0.003)[0]},
+        {&g.levels[0], -7.2870544406203513}};
     for (const auto& [level, exact] : cases) {
         const double error = std::fabs(level->energy - exact);
         EXPECT_LE(error, 1e-12 * std::fmax(1.0, std::fabs(exact))) << level->energy;
