@@ -336,9 +336,9 @@ double Extremum(Probe& probe, std::size_t k, double a, double b, bool highest) {
     return 0.5 * (a + b);
 }
 
-// Whether V near x, between the points a < x < b it lies between, is more
-// than the parabola through V at a, x and b: a feature narrower than the
-// points' spacing.
+// Whether V near x, between the points a < x < b it lies between, departs
+// from the parabola through V at a, x and b by more than a smooth V would:
+// a feature narrower than the points' spacing.
 bool Narrow(Probe& probe, double a, double x, double b) {
     const double va = ValueAt(probe, a);
     const double vx = ValueAt(probe, x);
@@ -348,10 +348,17 @@ bool Narrow(Probe& probe, double a, double x, double b) {
                vx * (t - a) * (t - b) / ((x - a) * (x - b)) +
                vb * (t - a) * (t - x) / ((b - a) * (b - x));
     };
+    // What the points see of V's bending there: a smooth V departs from the
+    // parabola by far less (its fourth-order term), a narrow feature by as
+    // much or more.
+    const double half = 0.5 * (b - a);
+    const double bending = std::fabs(va / ((a - x) * (a - b)) + vx / ((x - a) * (x - b)) +
+                                     vb / ((b - a) * (b - x))) *
+                           half * half;
     const double scale = std::max({1.0, std::fabs(va), std::fabs(vx), std::fabs(vb)});
     for (double t : {0.5 * (a + x), 0.5 * (x + b)}) {
         const double v = ValueAt(probe, t);
-        if (!(std::fabs(v - parabola(t)) <= 1e-12 * scale)) return true;
+        if (!(std::fabs(v - parabola(t)) <= 1e-3 * bending + 1e-12 * scale)) return true;
     }
     return false;
 }
