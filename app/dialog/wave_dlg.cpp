@@ -67,7 +67,7 @@ void CWaveDlg::SetUpTabs() {
     evolution_->InitControls();
     levelsTab_ = std::make_unique<LevelsTab>(
         platform_, [this] { return DialogLevelTable(*this, {}); },
-        [this] { return search_.Levels(); });
+        [this] { return DialogLevelKey(*this); }, [this] { return search_.Levels(); });
     evolution_->SetLevelSource([this] {
         return AccurateLevelsOnGrid(CurrentPotentialInfo(), CurrentSearchBounds().ceiling);
     });

@@ -1,5 +1,6 @@
 #include "levels_tab.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -56,8 +57,21 @@ AccurateLevelTable DialogLevelTable(const CWaveDlg& dlg, std::span<const SearchL
                           ClosedForms(family, dlg.Choice().Values(family), ceiling), recorded);
 }
 
-LevelsTab::LevelsTab(DialogPlatform& platform, Source source, RecordedSource recorded)
-    : platform_(platform), source_(std::move(source)), recorded_(std::move(recorded)) {}
+std::string DialogLevelKey(const CWaveDlg& dlg) {
+    const FamilyId family = dlg.Choice().Family();
+    std::string key = std::to_string(static_cast<int>(family));
+    for (double v : dlg.Choice().Values(family))
+        key += " " + Number("%.17g", v);
+    if (family == FamilyId::Formula) key += " " + dlg.Choice().Formula().Text();
+    return key + " below " + Number("%.17g", dlg.CurrentSearchBounds().ceiling);
+}
+
+LevelsTab::LevelsTab(DialogPlatform& platform, Source source, KeySource key,
+                     RecordedSource recorded)
+    : platform_(platform),
+      source_(std::move(source)),
+      key_(std::move(key)),
+      recorded_(std::move(recorded)) {}
 
 void LevelsTab::OnShown(bool shown) {
     shown_ = shown;
@@ -66,7 +80,7 @@ void LevelsTab::OnShown(bool shown) {
 }
 
 void LevelsTab::Stale() {
-    accurate_.reset();
+    current_ = false;
     RecordedChanged();
 }
 
@@ -75,10 +89,24 @@ void LevelsTab::RecordedChanged() {
     if (shown_) Refresh();
 }
 
+const AccurateLevelTable& LevelsTab::Accurate() {
+    if (current_) return kept_.back().second;
+    current_ = true;
+    std::string key = key_();
+    const auto found = std::find_if(kept_.begin(), kept_.end(),
+                                    [&key](const auto& entry) { return entry.first == key; });
+    if (found != kept_.end()) {
+        std::rotate(found, found + 1, kept_.end());
+        return kept_.back().second;
+    }
+    if (kept_.size() == kKept) kept_.erase(kept_.begin());
+    kept_.emplace_back(std::move(key), source_());
+    return kept_.back().second;
+}
+
 void LevelsTab::Refresh() {
     stale_ = false;
-    if (!accurate_) accurate_ = source_();
-    AccurateLevelTable table = *accurate_;
+    AccurateLevelTable table = Accurate();
     MatchRecorded(recorded_(), table.rows);
     platform_.SetLevelTable(LevelColumns(), LevelTexts(table));
 }

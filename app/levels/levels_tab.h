@@ -30,14 +30,21 @@ std::string ContinuumText(const AccurateLevelTable& table);
 AccurateLevelTable DialogLevelTable(const CWaveDlg& dlg, std::span<const SearchLevel> recorded,
                                     std::optional<double> ceiling = std::nullopt);
 
+// What the dialog's table depends on besides the recorded levels: the
+// family, its settings or formula, and the ceiling, as one text.
+std::string DialogLevelKey(const CWaveDlg& dlg);
+
 // The accurate levels are solved for once a potential: a level the search
-// records only joins its row.
+// records only joins its row, and going back to one of the last few
+// potentials finds its table kept.
 class LevelsTab {
   public:
-    // The accurate levels, without recorded ones; the search's levels.
+    // The accurate levels, without recorded ones; the key they are kept
+    // under; the search's levels.
     using Source = std::function<AccurateLevelTable()>;
+    using KeySource = std::function<std::string()>;
     using RecordedSource = std::function<std::span<const SearchLevel>()>;
-    LevelsTab(DialogPlatform& platform, Source source, RecordedSource recorded);
+    LevelsTab(DialogPlatform& platform, Source source, KeySource key, RecordedSource recorded);
 
     void OnShown(bool shown);
     // The potential or its settings have changed.
@@ -48,11 +55,16 @@ class LevelsTab {
 
   private:
     void Refresh();
+    const AccurateLevelTable& Accurate();
 
+    static constexpr std::size_t kKept = 8;
     DialogPlatform& platform_;
     Source source_;
+    KeySource key_;
     RecordedSource recorded_;
-    std::optional<AccurateLevelTable> accurate_;
+    // The tables kept, the most recently used last.
+    std::vector<std::pair<std::string, AccurateLevelTable>> kept_;
+    bool current_ = false;  // kept_.back() is the current potential's
     bool shown_ = false;
     bool stale_ = true;
 };

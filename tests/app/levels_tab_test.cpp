@@ -97,4 +97,33 @@ TEST(LevelsTab, NoParityForAnUnevenFormulaAndANoteForNoLevel) {
     EXPECT_EQ(p.levelRows[0][0].rfind("Ningun nivel", 0), 0u);
 }
 
+// Solved once a potential: a recorded level only re-matches the rows, and
+// going back to a potential finds its table kept.
+TEST(LevelsTab, SolvesOncePerPotential) {
+    HeadlessPlatform p;
+    int solves = 0;
+    std::string key = "a";
+    std::vector<SearchLevel> recorded;
+    LevelsTab tab(
+        p,
+        [&] {
+            ++solves;
+            AccurateLevelTable t;
+            t.rows.push_back({spectrum::Level{0, 0, {}, key == "a" ? -1.0 : -2.0}, {}, {}});
+            return t;
+        },
+        [&] { return key; }, [&] { return std::span<const SearchLevel>(recorded); });
+    tab.OnShown(true);
+    recorded.push_back({0, 0, -1.01, 3});
+    tab.RecordedChanged();
+    EXPECT_EQ(p.levelRows[0][kShooting], "-1.0100000000");
+    key = "b";
+    tab.Stale();
+    EXPECT_EQ(p.levelRows[0][kAccurate], "-2.0000000000000");
+    key = "a";
+    tab.Stale();
+    EXPECT_EQ(p.levelRows[0][kAccurate], "-1.0000000000000");
+    EXPECT_EQ(solves, 2);
+}
+
 }  // namespace
