@@ -352,9 +352,9 @@ bool Narrow(Probe& probe, double a, double x, double b) {
     // parabola by far less (its fourth-order term), a narrow feature by as
     // much or more.
     const double half = 0.5 * (b - a);
-    const double bending = std::fabs(va / ((a - x) * (a - b)) + vx / ((x - a) * (x - b)) +
-                                     vb / ((b - a) * (b - x))) *
-                           half * half;
+    const double bending =
+        std::fabs(va / ((a - x) * (a - b)) + vx / ((x - a) * (x - b)) + vb / ((b - a) * (b - x))) *
+        half * half;
     const double scale = std::max({1.0, std::fabs(va), std::fabs(vx), std::fabs(vb)});
     for (double t : {0.5 * (a + x), 0.5 * (x + b)}) {
         const double v = ValueAt(probe, t);
@@ -372,16 +372,17 @@ void Cluster(Probe& probe, double x, double reach, std::vector<double>& found) {
         return ValueAt(probe, x + d) - 2.0 * vx + ValueAt(probe, x - d);
     };
     int beyond = -1;
+    double now = second(reach);
     for (double d = reach; d > 4.0 * kMinSpacing * std::fmax(1.0, std::fabs(x)) && beyond != 0;
          d *= 0.5) {
         found.push_back(x - d);
         found.push_back(x + d);
-        const double now = second(d);
         const double half = second(0.5 * d);
-        const bool parabola =
-            std::fabs(now - 4.0 * half) <= 0.05 * std::fabs(now) + 1e-13 * std::fmax(1.0, std::fabs(vx));
+        const bool parabola = std::fabs(now - 4.0 * half) <=
+                              0.05 * std::fabs(now) + 1e-13 * std::fmax(1.0, std::fabs(vx));
         if (beyond < 0 && parabola) beyond = 2;
         if (beyond > 0) --beyond;
+        now = half;  // the next halving's second difference at d
     }
     found.push_back(x);
 }
