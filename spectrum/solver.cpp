@@ -190,6 +190,7 @@ namespace {
 struct Extrapolation {
     double energy;
     double estimate;
+    bool regular = false;  // the differences shrank as h^4: both terms removed
 };
 
 // E(h), E(h/2), E(h/4) with errors c4 h^4 + c6 h^6 + ...: both terms removed,
@@ -217,7 +218,18 @@ Extrapolation Richardson(double e0, double e1, double e2, double scale) {
     // The last correction is the error of the sixth-order value; four times
     // it covers the eighth-order one also where the h^6 term happens to be
     // small and the h^8 term is not yet (seen with the oscillator's n = 3).
-    return {r2, 4.0 * std::fabs(r2 - r1b) + floor + noise};
+    return {r2, 4.0 * std::fabs(r2 - r1b) + floor + noise, true};
+}
+
+// Two regular windows one mesh apart: the coarser window's sixth-order
+// value is off by about the change between the two, and the finer one's by
+// far less (its error shrinks 64-fold a halving), so that change bounds it.
+// It replaces the last correction where it is smaller: the correction
+// measures the fourth-order value's error, not the sixth-order one's.
+Extrapolation Confirmed(const Extrapolation& coarser, const Extrapolation& finer, double scale) {
+    if (!coarser.regular || !finer.regular) return finer;
+    const double change = std::fabs(finer.energy - coarser.energy) + kRoundingFloor * scale;
+    return {finer.energy, std::fmin(finer.estimate, change), true};
 }
 
 // The WKB action between each end of the range and the nearest point where
@@ -528,8 +540,10 @@ Level Solver::SolveLevel(int k) {
     for (int j = 0; j < meshes; ++j) {
         energies.push_back(s.LevelOnMesh(v_, j, k, energies));
         if (j < 2) continue;
-        x = Richardson(energies[j - 2], energies[j - 1], energies[j],
-                       std::max({1.0, std::fabs(energies[j]), std::fabs(s.scan.bottom)}));
+        const double scale = std::max({1.0, std::fabs(energies[j]), std::fabs(s.scan.bottom)});
+        const Extrapolation coarser = x;
+        x = Richardson(energies[j - 2], energies[j - 1], energies[j], scale);
+        if (j > 2) x = Confirmed(coarser, x, scale);
         s.finestMesh[k] = j;
         s.finestEnergy[k] = energies[j];
         if (x.estimate <= settings_.tolerance * std::fmax(1.0, std::fabs(x.energy))) break;
