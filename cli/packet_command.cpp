@@ -96,7 +96,7 @@ int RunPacket(const Args& args) {
     if (!(count < kMaxRows))
         throw UsageError("--to / --step gives more than 100000 rows; give a larger step");
 
-    const std::unique_ptr<HeadlessSession> opened = OpenSession(potential, false);
+    const std::unique_ptr<HeadlessSession> opened = OpenSession(potential);
     HeadlessSession& session = *opened;
     ApplyPacket(session, request, 0.0);
     const packet::OpenLine& shown = *session.Dialog().Packet().Line();
