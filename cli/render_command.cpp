@@ -2,6 +2,7 @@
 // dialog itself after a prediction, some search steps or some levels.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -10,6 +11,7 @@
 #include "evolution_run.h"
 #include "frame_picture.h"
 #include "level_run.h"
+#include "packet_run.h"
 #include "potential_options.h"
 #include "resources.h"
 
@@ -83,7 +85,8 @@ void SavePng(const picture::Picture& image, const std::string& path) {
 }  // namespace
 
 int RunRender(const Args& args) {
-    const Option viewOption{"view", "VIEW", "normal, zoom or evolution: a tab of the window.", ""};
+    const Option viewOption{"view", "VIEW",
+                            "normal, zoom, evolution or packet: a tab of the window.", ""};
     const Option energyOption{"energy", "E", "Type E into the energy box and press \"Predictor\".",
                               ""};
     const Option stepsOption{
@@ -94,40 +97,57 @@ int RunRender(const Args& args) {
                                   "), or all: until the scan passes its ceiling.",
                               ""};
     const Option timeOption{
-        "time", "T", "With --view evolution: the time the state is drawn at (default 0).", ""};
+        "time", "T", "With --view evolution or packet: the time the state is drawn at (default 0).",
+        ""};
     const Option outputOption{"output", "FILE.png", "The PNG file to write. Required.", ""};
     std::vector<Option> options = PotentialOptions();
     options.insert(options.begin(), viewOption);
     options.insert(options.end(), {energyOption, stepsOption, levelsOption});
     for (const Option& o : SuperpositionOptions("Required with --view evolution."))
         options.push_back(o);
+    const std::vector<Option> packetOptions = PacketOptions();
+    for (Option o : packetOptions) {
+        o.description += " With --view packet.";
+        options.push_back(o);
+    }
     options.insert(options.end(), {timeOption, outputOption});
     const std::optional<Arguments> given = ParseCommand(
         {"render",
-         std::string("render --view normal|zoom|evolution ") + kPotentialUsage +
+         std::string("render --view normal|zoom|evolution|packet ") + kPotentialUsage +
              " [--energy E | --steps N | --levels N|all] "
-             "[--states LIST [--weights LIST] [--phases LIST] [--time T]] --output FILE.png",
+             "[--states LIST [--weights LIST] [--phases LIST] [--time T]] "
+             "[--x0 X] [--k0 K] [--sigma S] [--split X] --output FILE.png",
          "Draws one view as the window shows it, 624 x 584 pixels: right after choosing the\n"
          "potential, or after one of --energy, --steps and --levels. Needs no display. The\n"
          "picture goes to a temporary file beside FILE.png that is then renamed, so a failed\n"
          "write never leaves half a file. --view evolution draws the \"Evolucion\" tab: the\n"
-         "superposition of the levels --states at --time, paused.",
+         "superposition of the levels --states at --time, paused. --view packet draws the\n"
+         "\"Paquete\" tab: the packet --x0, --k0, --sigma at --time, paused.",
          options},
         args);
     if (!given) return kExitOk;
     const Arguments& parser = *given;
 
     if (!parser.IsSet(viewOption))
-        throw UsageError("--view is required; give normal, zoom or evolution");
+        throw UsageError("--view is required; give normal, zoom, evolution or packet");
     const std::string view =
-        ParseChoice("--view", parser.Value(viewOption), {"normal", "zoom", "evolution"});
+        ParseChoice("--view", parser.Value(viewOption), {"normal", "zoom", "evolution", "packet"});
     const bool evolution = view == "evolution";
+    const bool packet = view == "packet";
     const bool evolutionOptions = parser.IsSet(StatesOption()) || parser.IsSet(WeightsOption()) ||
-                                  parser.IsSet(PhasesOption()) || parser.IsSet(timeOption);
+                                  parser.IsSet(PhasesOption());
     if (evolutionOptions && !evolution)
-        throw UsageError("--states, --weights, --phases and --time go with --view evolution");
+        throw UsageError("--states, --weights and --phases go with --view evolution");
+    const bool packetGiven = std::any_of(packetOptions.begin(), packetOptions.end(),
+                                         [&](const Option& o) { return parser.IsSet(o); });
+    if (packetGiven && !packet)
+        throw UsageError("--x0, --k0, --sigma and --split go with --view packet");
+    if (parser.IsSet(timeOption) && !evolution && !packet)
+        throw UsageError("--time goes with --view evolution or packet");
     const EvolutionRequest evolutionSpec = evolution ? ReadEvolution(parser) : EvolutionRequest{};
-    const double time = ReadTime(parser, timeOption, 0.0);
+    const PacketRequest packetSpec = packet ? ReadPacket(parser) : PacketRequest{};
+    const double time =
+        packet ? ReadPacketTime(parser, timeOption, 0.0) : ReadTime(parser, timeOption, 0.0);
     if (!parser.IsSet(outputOption))
         throw UsageError("--output is required; give a file name ending in .png");
     const int actions =
@@ -182,6 +202,7 @@ int RunRender(const Args& args) {
     }
     if (view == "zoom") session.SelectTab(1);
     if (evolution) ApplyEvolution(session, evolutionSpec, time);
+    if (packet) ApplyPacket(session, packetSpec, time);
 
     const std::vector<std::uint8_t>& frame = session.Paint();
     SavePng(picture::FramePicture(frame.data(), session.Platform().frameWidth,

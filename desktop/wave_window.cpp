@@ -269,8 +269,9 @@ void WaveWindow::SetTimer(unsigned id, unsigned milliseconds) {
     QTimer*& timer = timers_[id];
     if (!timer) {
         timer = new QTimer(this);
-        // The animation's frames come at the display's pace, not within 5 %.
-        if (id == res::kEvolutionTimer) timer->setTimerType(Qt::PreciseTimer);
+        // The animations' frames come at the display's pace, not within 5 %.
+        if (id == res::kEvolutionTimer || id == res::kPacketTimer)
+            timer->setTimerType(Qt::PreciseTimer);
         connect(timer, &QTimer::timeout, this, [this, id] { dlg_.OnTimer(id); });
     }
     timer->start(static_cast<int>(milliseconds));

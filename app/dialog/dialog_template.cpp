@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "evolution_view.h"
+#include "packet_view.h"
 #include "resources.h"
 
 namespace {
@@ -56,9 +57,32 @@ constexpr std::array kEvolutionBand{
     BandControl{res::kEvolutionEnergy, K::Label, "", 516, 32, 102, 22, 0},
 };
 
+// The "Paquete" tab: the packet and the split point with "Aplicar", then how
+// it runs and the probabilities on each side.
+constexpr std::array kPacketBand{
+    BandControl{-1, K::Label, "&x0", 6, 5, 24, 22, res::kPacketX0},
+    BandControl{res::kPacketX0, K::Edit, "", 32, 5, 56, 22, 0},
+    BandControl{-1, K::Label, "&k0", 96, 5, 24, 22, res::kPacketK0},
+    BandControl{res::kPacketK0, K::Edit, "", 122, 5, 56, 22, 0},
+    BandControl{-1, K::Label, "&sigma", 188, 5, 53, 22, res::kPacketSigma},
+    BandControl{res::kPacketSigma, K::Edit, "", 247, 5, 56, 22, 0},
+    BandControl{-1, K::Label, "&Corte", 316, 5, 40, 22, res::kPacketSplit},
+    BandControl{res::kPacketSplit, K::Edit, "", 358, 5, 56, 22, 0},
+    BandControl{res::kPacketApply, K::PushButton, "&Aplicar", 516, 5, 80, 21, 0},
+    BandControl{res::kPacketPlay, K::PushButton, res::kPauseCaption, 6, 32, 80, 21, 0},
+    BandControl{res::kPacketReset, K::PushButton, "t = &0", 92, 32, 80, 21, 0},
+    BandControl{-1, K::Label, "&Velocidad", 188, 32, 53, 22, res::kPacketSpeed},
+    BandControl{res::kPacketSpeed, K::Edit, "", 247, 32, 56, 22, 0},
+    BandControl{-1, K::Label, "&t", 316, 32, 40, 22, res::kPacketTime},
+    BandControl{res::kPacketTime, K::Edit, "", 358, 32, 70, 22, 0},
+    BandControl{res::kPacketNumbers, K::Label, "", 434, 32, 184, 22, 0},
+};
+
 constexpr std::array kBands{
     BandTemplate{"evolution", res::kEvolutionTab, EvolutionView::kBandHeight, res::kEvolutionApply,
                  kEvolutionBand},
+    BandTemplate{"packet", res::kPacketTab, PacketView::kBandHeight, res::kPacketApply,
+                 kPacketBand},
 };
 
 }  // namespace

@@ -70,7 +70,7 @@ struct BandTemplate {
     std::span<const BandControl> controls;  // in tab order
 };
 
-// The bands of the main dialog's tabs: the "Evolucion" tab's.
+// The bands of the main dialog's tabs: the "Evolucion" and "Paquete" tabs'.
 std::span<const BandTemplate> BandTemplates();
 
 // The 8-point dialog font at 96 dots per inch: base units 6 x 13.

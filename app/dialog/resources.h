@@ -61,8 +61,9 @@ inline constexpr const char* kEnterSpeed = "Enter a speed between 0 and 100.";
 inline constexpr const char* kEnterTime = "Enter a time that is not negative.";
 
 // The "Paquete" tab: a Gaussian wave packet on the open line, its timer, and
-// the controls of its band.
-inline constexpr int kPacketTab = 5;
+// the controls of its band. It is the sixth tab (5) once "Transmision" is in
+// before it; until then the fifth.
+inline constexpr int kPacketTab = 4;
 inline constexpr unsigned kPacketTimer = 3;
 inline constexpr unsigned kPacketTimerMs = 16;
 inline constexpr int kPacketX0 = 1060;

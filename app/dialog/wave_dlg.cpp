@@ -85,6 +85,7 @@ void CWaveDlg::FillControls() {
     platform_.InsertTab(1, "Zoom");
     platform_.InsertTab(res::kLevelsTab, res::kLevelsTabText);
     platform_.InsertTab(res::kEvolutionTab, res::kEvolutionTabText);
+    platform_.InsertTab(res::kPacketTab, res::kPacketTabText);
     platform_.AddListItem("Woods-Saxon", 1);
     platform_.AddListItem("Oscilador armonico", 2);
     platform_.AddListItem("Pozo Finito", 3);

@@ -20,7 +20,7 @@ struct Scene {
 
     const char* label;
     QStringList options;                        // after --view, before --output
-    int tab;                                    // 0 normal, 1 zoom, 3 evolution
+    int tab;                                    // 0 normal, 1 zoom, 3 evolution, packet
     std::function<void(HeadlessSession&)> act;  // the same at the window
 };
 
@@ -89,6 +89,19 @@ std::vector<Scene> Scenes() {
              s.Click(res::kEvolutionPlay);  // pause
              s.Platform().SetControlText(res::kEvolutionTime, "1.1");
              s.Click(res::kEvolutionApply);
+         }},
+        {"PacketThroughTheWell",
+         {"--view", "packet", "--potential", "well", "--k0", "2", "--sigma", "1.5", "--time",
+          "4.3"},
+         res::kPacketTab,
+         [](HeadlessSession& s) {
+             s.SelectPotential("Pozo Finito");
+             s.SelectTab(res::kPacketTab);
+             s.Click(res::kPacketPlay);  // pause
+             s.Platform().SetControlText(res::kPacketK0, "2");
+             s.Platform().SetControlText(res::kPacketSigma, "1.5");
+             s.Platform().SetControlText(res::kPacketTime, "4.3");
+             s.Click(res::kPacketApply);
          }},
     };
 }
