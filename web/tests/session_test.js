@@ -389,3 +389,58 @@ test("Evolucion: the band over the frame, the animation, a time typed", async ()
   noProblems(page);
   await page.close();
 });
+
+async function typeInto(page, selector, text) {
+  await s.click(page, selector);
+  await page.keyboard.down("Control");
+  await page.keyboard.press("a");
+  await page.keyboard.up("Control");
+  await page.keyboard.type(text);
+}
+
+const field = (page, selector) => page.$eval(selector, (e) => e.value ?? e.textContent);
+const caption = (page, selector) => page.$eval(selector, (e) => e.textContent);
+
+test("Paquete: the packet runs, pauses, goes back to t = 0, takes a packet and a time typed", async () => {
+  const page = await fresh();
+  const index = await page.$$eval(".tab", (all) => all.findIndex((t) => t.textContent === "Paquete"));
+  assert.ok(index > 3, "no \"Paquete\" tab after \"Evolucion\"");
+  await clickAndPaint(page, `#c1010 .tab[data-tab="${index}"]`);
+  assert.equal(await page.$eval("#packet-band", (e) => e.hidden), false);
+  // It runs at once: the time moves, and the picture with it.
+  const before = await s.canvasRgb(page);
+  await page.waitForFunction(() => Number(document.getElementById("c1065").value) > 0.3, { timeout: 20000 });
+  const later = await s.canvasRgb(page);
+  assert.ok(!before.rgb.equals(later.rgb), "the picture did not move");
+  // "Pausa", then "t = 0": the packet of the start, all of it on the left.
+  await s.click(page, "#c1067");
+  assert.equal(await caption(page, "#c1067"), "Play");
+  await clickAndPaint(page, "#c1068");
+  assert.equal(await field(page, "#c1065"), "0.000");
+  assert.equal(await caption(page, "#c1069"), "izq. 1.000000   der. 0.000000");
+  await s.expectFrame(page, CLI, ["--view", "packet"], "Paquete at t = 0");
+  // A packet and a time typed; Enter applies the band.
+  await typeInto(page, "#c1061", "4");
+  await typeInto(page, "#c1063", "-2");
+  await typeInto(page, "#c1065", "2.5");
+  let n = await s.paints(page);
+  await page.keyboard.press("Enter");
+  await s.painted(page, n);
+  await s.expectFrame(page, CLI, ["--view", "packet", "--k0", "4", "--split", "-2", "--time", "2.5"], "k0 = 4 at t = 2.5");
+  const rows = JSON.parse(execFileSync(CLI, ["packet", "--k0", "4", "--split", "-2", "--to", "2.5", "--step", "2.5", "--format", "json"]));
+  const last = rows.samples[1];
+  assert.equal(await caption(page, "#c1069"), `izq. ${last.left.toFixed(6)}   der. ${last.right.toFixed(6)}`);
+  // A sigma that is not positive: the message, and back to its field.
+  await typeInto(page, "#c1062", "0");
+  await page.keyboard.press("Enter");
+  assert.equal(await page.$eval("#message-text", (e) => e.textContent), "sigma must be a finite number greater than 0");
+  await page.keyboard.press("Escape");
+  assert.equal(await page.evaluate(() => document.activeElement.id), "c1062");
+  await s.expectFrame(page, CLI, ["--view", "packet", "--k0", "4", "--split", "-2", "--time", "2.5"], "unchanged after sigma 0");
+  n = await s.paints(page);
+  await clickAndPaint(page, '#c1010 .tab[data-tab="0"]');
+  assert.equal(await page.$eval("#packet-band", (e) => e.hidden), true);
+  assert.equal(await page.evaluate(() => document.body.dataset.timers), "");
+  noProblems(page);
+  await page.close();
+});
