@@ -15,5 +15,7 @@ int RunPredict(const Args& args);
 int RunRender(const Args& args);
 int RunEvolve(const Args& args);
 int RunPotentials(const Args& args);
+int RunTransmission(const Args& args);
+int RunResonances(const Args& args);
 
 }  // namespace cli

@@ -25,6 +25,8 @@ constexpr const char* kHelpStart =
     "  render   write one view of the window as a PNG picture\n"
     "  evolve   print the norm, <x>, <x^2> and <E> of a superposition of levels in time\n"
     "  potentials  list every potential family, its formula and its settings\n"
+    "  transmission  print the transmission and reflection of a wave at energies\n"
+    "  resonances  print the resonances (poles of the transmission) in an energy range\n"
     "\n";
 
 constexpr const char* kHelpEnd =
@@ -96,7 +98,8 @@ int main(int argc, char** argv) {
     try {
         if (args.empty())
             throw cli::UsageError(
-                "no command; give levels, predict, render, evolve or potentials (see " +
+                "no command; give levels, predict, render, evolve, potentials, transmission or "
+                "resonances (see " +
                 std::string(cli::kProgram) + " --help)");
         const std::string command = args.front();
         if (command == "--help" || command == "-h") {
@@ -114,12 +117,16 @@ int main(int argc, char** argv) {
         if (command == "render") return cli::RunRender(options);
         if (command == "evolve") return cli::RunEvolve(options);
         if (command == "potentials") return cli::RunPotentials(options);
+        if (command == "transmission") return cli::RunTransmission(options);
+        if (command == "resonances") return cli::RunResonances(options);
         context.clear();
         if (command.starts_with('-'))
             throw cli::UsageError("unknown option '" + command +
                                   "'; before the command only --help and --version are accepted");
-        throw cli::UsageError("unknown command '" + command +
-                              "'; give levels, predict, render, evolve or potentials");
+        throw cli::UsageError(
+            "unknown command '" + command +
+            "'; give levels, predict, render, evolve, potentials, transmission or "
+            "resonances");
     } catch (const cli::UsageError& e) {
         return Fail(cli::kExitUsage, context, e.what());
     } catch (const cli::WriteError& e) {

@@ -69,8 +69,8 @@ std::vector<Sample> SampleAxis(const Transmission& t, double lo, double hi) {
         const double e = lo + (hi - lo) * i / kSamples;
         const Transmission::Amplitude a = t.IncomingAmplitude(Complex(e, 0.0), e, 1);
         const double ratio = std::sqrt((e - t.Right()) / (e - t.Left()));
-        out.push_back({e, ratio * std::exp(-2.0 * a.logScale) / std::norm(a.mantissa),
-                       std::arg(a.mantissa)});
+        out.push_back(
+            {e, ratio * std::exp(-2.0 * a.logScale) / std::norm(a.mantissa), std::arg(a.mantissa)});
     }
     return out;
 }
@@ -88,8 +88,8 @@ std::vector<Guess> Candidates(const std::vector<Sample>& s) {
             const double slope = (y2 - y0) / (2.0 * spacing);
             const double shift = curve > 0.0 ? std::clamp(-slope / curve, -spacing, spacing) : 0.0;
             const double top = y1 + 0.5 * slope * shift;  // 1 / T_max
-            const double width = curve > 0.0 && top > 0.0 ? 2.0 * std::sqrt(2.0 * top / curve)
-                                                          : spacing;
+            const double width =
+                curve > 0.0 && top > 0.0 ? 2.0 * std::sqrt(2.0 * top / curve) : spacing;
             out.push_back({s[i].energy + shift, std::fmax(width, 1e-3 * spacing)});
         }
         double turn = s[i + 1].phase - s[i].phase;

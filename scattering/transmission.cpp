@@ -18,8 +18,8 @@ using spectrum::detail::Side;
 namespace {
 
 constexpr double kEps = std::numeric_limits<double>::epsilon();
-constexpr double kMaxStep = 0.1;        // at most, anywhere
-constexpr double kPhasePerStep = 0.5;   // radians of oscillation (or e-folds) per step
+constexpr double kMaxStep = 0.1;         // at most, anywhere
+constexpr double kPhasePerStep = 0.5;    // radians of oscillation (or e-folds) per step
 constexpr double kBucketsPerOctave = 4;  // meshes kept per doubling of E above the lowest limit
 constexpr double kScanHalfWidth = 20.0;
 constexpr double kShortestRange = 1.0;
@@ -133,8 +133,8 @@ struct Transmission::Impl {
                 const double a = bucket.nodes[i];
                 const double z = bucket.nodes[i + 1];
                 for (int j = 0; j < parts; ++j)
-                    steps.push_back(spectrum::detail::MakeStep(v, a + (z - a) * j / parts,
-                                                               (z - a) / parts));
+                    steps.push_back(
+                        spectrum::detail::MakeStep(v, a + (z - a) * j / parts, (z - a) / parts));
             }
             bucket.levels.push_back(std::move(steps));
         }
@@ -201,7 +201,6 @@ struct Transmission::Impl {
                                 const std::vector<double>& xs) const;
 };
 
-
 Point Transmission::Impl::At(double energy) const {
     if (!(energy > Lowest()))
         throw NoContinuum("E = " + Number(energy) + " is not above the lower limit of V, " +
@@ -230,16 +229,15 @@ Point Transmission::Impl::At(double energy) const {
         if (!settledLeft) shortened->start = 0.5 * start;
         if (!settledRight) shortened->end = 0.5 * end;
         shortened->settledLeft = shortened->settledRight = true;
-        std::erase_if(shortened->breakpoints, [&](double x) {
-            return !(x > shortened->start && x < shortened->end);
-        });
+        std::erase_if(shortened->breakpoints,
+                      [&](double x) { return !(x > shortened->start && x < shortened->end); });
     }
     const Point cut = shortened->At(energy);
     p.transmissionError += std::fabs(cut.transmission - p.transmission);
     p.reflectionError += std::fabs(cut.reflection - p.reflection);
     p.converged = false;
-    p.warning = "V has not reached its limit at x = " +
-                Number(settledRight ? start : end) + ": the tail beyond is left out";
+    p.warning = "V has not reached its limit at x = " + Number(settledRight ? start : end) +
+                ": the tail beyond is left out";
     return p;
 }
 
@@ -250,9 +248,11 @@ std::vector<Complex> Transmission::Impl::Values(double energy, const std::vector
     out.reserve(xs.size());
     for (double x : xs) {
         // The step holding x, and y carried from its start to x.
-        const auto after = std::upper_bound(steps.begin(), steps.end(), x,
-                                            [](double value, const Step& s) { return value < s.x0; });
-        const std::size_t i = after == steps.begin() ? 0 : static_cast<std::size_t>(after - steps.begin()) - 1;
+        const auto after =
+            std::upper_bound(steps.begin(), steps.end(), x,
+                             [](double value, const Step& s) { return value < s.x0; });
+        const std::size_t i =
+            after == steps.begin() ? 0 : static_cast<std::size_t>(after - steps.begin()) - 1;
         Pair y = nodes[i];
         const double from = steps[i].x0;
         if (x > from) y = Across(spectrum::detail::MakeStep(v, from, x - from), energy, y);
@@ -274,8 +274,8 @@ std::vector<Complex> Transmission::Impl::State(double energy, Incoming from,
     const Complex ikL = wave(2.0 * (energy - left));
     const Complex ikR = wave(2.0 * (energy - right));
     std::vector<Pair> nodes;
-    Complex in;        // the incoming amplitude, scaled
-    Complex back;      // the reflected one
+    Complex in;    // the incoming amplitude, scaled
+    Complex back;  // the reflected one
     double logNorm = 0.0;
     if (fromLeft) {
         const Pair y = FromRight(steps, energy, &nodes);
@@ -351,7 +351,8 @@ Transmission::Transmission(Potential v, std::vector<double> jumps, Settings sett
     std::sort(jumps.begin(), jumps.end());
     for (double x : jumps)
         if (x > m.start && x < m.end &&
-            (m.breakpoints.empty() || x - m.breakpoints.back() > 1e-12 * std::fmax(1.0, std::fabs(x))))
+            (m.breakpoints.empty() ||
+             x - m.breakpoints.back() > 1e-12 * std::fmax(1.0, std::fabs(x))))
             m.breakpoints.push_back(x);
 }
 
@@ -359,14 +360,28 @@ Transmission::~Transmission() = default;
 Transmission::Transmission(Transmission&&) noexcept = default;
 Transmission& Transmission::operator=(Transmission&&) noexcept = default;
 
-double Transmission::Left() const { return impl_->left; }
-double Transmission::Right() const { return impl_->right; }
-double Transmission::Lowest() const { return impl_->Lowest(); }
-double Transmission::Threshold() const { return impl_->Threshold(); }
-double Transmission::Start() const { return impl_->start; }
-double Transmission::End() const { return impl_->end; }
+double Transmission::Left() const {
+    return impl_->left;
+}
+double Transmission::Right() const {
+    return impl_->right;
+}
+double Transmission::Lowest() const {
+    return impl_->Lowest();
+}
+double Transmission::Threshold() const {
+    return impl_->Threshold();
+}
+double Transmission::Start() const {
+    return impl_->start;
+}
+double Transmission::End() const {
+    return impl_->end;
+}
 
-Point Transmission::At(double energy) const { return impl_->At(energy); }
+Point Transmission::At(double energy) const {
+    return impl_->At(energy);
+}
 
 std::vector<Complex> Transmission::State(double energy, Incoming from,
                                          const std::vector<double>& xs) const {

@@ -115,8 +115,7 @@ TEST(Transmission, PoschlTellerWellsWithWholeLambdaReflectNothing) {
     for (int lambda = 1; lambda <= 3; ++lambda) {
         const double width = 0.8 + 0.3 * lambda;
         const double depth = lambda * (lambda + 1) / 2.0 / (width * width);
-        const Transmission tr(
-            [=](double x) { return -depth / std::pow(std::cosh(x / width), 2); });
+        const Transmission tr([=](double x) { return -depth / std::pow(std::cosh(x / width), 2); });
         for (double e : {0.01, 0.3, 1.0, 2.5, 7.0, 20.0})
             worst = std::fmax(worst, Check(tr.At(e), 1.0L, 0.0L));
     }
