@@ -36,9 +36,10 @@ constexpr const char* kHelpEnd =
     "log10, log2, sin, cos, tan, asin, acos, atan, sinh, cosh, tanh, asinh, acosh,\n"
     "atanh, sech, min, max, sum, avg; the constants _pi and _e; comparisons and\n"
     "a ? b : c. At most 1000 characters, and V must be finite on the whole grid\n"
-    "(x = -20 to 20 in steps of 0.01). The shooting method takes even formulas only,\n"
-    "V(-x) = V(x): it integrates from x = 0 outward and mirrors. Examples: 'x^2 - 8',\n"
-    "'-8*sech(x)^2', '2*abs(x) - 8', '(x^4 - 20*x^2)/2'.\n"
+    "(x = -20 to 20 in steps of 0.01). The shooting method integrates an even formula,\n"
+    "V(-x) = V(x), from x = 0 outward and mirrors; any other it shoots from both ends\n"
+    "of the grid and matches at V's minimum. Examples: 'x^2 - 8', '-8*sech(x)^2',\n"
+    "'2*abs(x) - 8', '(x^4 - 20*x^2)/2', '8*(1 - exp(-(x - 0.5)))^2 - 8'.\n"
     "\n"
     "Exit status: 0 done, 1 a result could not be written, 2 bad usage or input.\n"
     "Run 'velquor-cli COMMAND --help' for the options of a command.\n";

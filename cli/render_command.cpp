@@ -136,8 +136,7 @@ int RunRender(const Args& args) {
         throw UsageError("--energy, --steps and --levels exclude one another; give at most one");
     const PotentialRequest request = ReadPotential(parser);
     const FamilyInfo& potential = *request.potential;
-    // Drawing a potential needs no evenness; predicting and searching do.
-    const std::unique_ptr<HeadlessSession> opened = OpenSession(request, actions > 0);
+    const std::unique_ptr<HeadlessSession> opened = OpenSession(request);
     HeadlessSession& session = *opened;
 
     std::string energyText;

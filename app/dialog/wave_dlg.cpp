@@ -174,11 +174,12 @@ void CWaveDlg::DrawFrame() {
 
 SearchRange CWaveDlg::CurrentSearchBounds() const {
     if (!potential_ || !views_.Ready()) return {};
-    return SearchBounds(*potential_, views_.NormalCanvas()->MaxY(), choice_.Samples());
+    return choice_.CapAtContinuum(
+        SearchBounds(*potential_, views_.NormalCanvas()->MaxY(), choice_.Samples()));
 }
 
 void CWaveDlg::OnPredictor() {
-    if (!potential_ || !choice_.Shootable()) return;
+    if (!potential_) return;
     HandlerScope scope(*this);
     search_.BeginPrediction();
     // An energy that does not read has been answered by the data-entry
@@ -189,7 +190,7 @@ void CWaveDlg::OnPredictor() {
 }
 
 void CWaveDlg::SearchStep() {
-    if (!potential_ || !views_.Ready() || !choice_.Shootable()) return;
+    if (!potential_ || !views_.Ready()) return;
     HandlerScope scope(*this);
     switch (search_.TakeStep(CurrentSearchBounds())) {
         case LevelSearch::Step::ScanEnded:
@@ -210,7 +211,6 @@ void CWaveDlg::SearchStep() {
 }
 
 void CWaveDlg::OnPlay() {
-    if (!choice_.Shootable()) return;
     HandlerScope scope(*this);
     search_.MoveOn();
     ticksSincePlay_ = 0;
@@ -301,15 +301,15 @@ void CWaveDlg::OnPotentialChange() {
     HandlerScope scope(*this);
     if (const ::Potential* chosen = choice_.Select(platform_.SelectedListItemData()))
         potential_ = chosen;
-    search_.SetPotential(potential_);
-    views_.SetPotential(potential_, choice_.Classic());
+    search_.SetPotential(potential_, choice_.TwoSided());
+    views_.SetPotential(potential_, choice_.Classic(), choice_.TwoSided());
     FitViews();
     search_.Clear();
     if (evolution_) evolution_->SetPotential(potential_);
     if (levelsTab_) levelsTab_->Stale();
     Redraw();
     platform_.EnableControl(res::kPlay, true);
-    ShowShootable();
+    ShowSearchNote();
 }
 
 void CWaveDlg::OnSettings() {
@@ -335,15 +335,9 @@ void CWaveDlg::FitViews() {
     search_.SetGrowthLimit(limit);
 }
 
-void CWaveDlg::ShowShootable() {
-    const bool even = choice_.Shootable();
-    platform_.EnableControl(res::kPredictor, even);
-    platform_.EnableControl(res::kSearch, even);
-    if (!even) {
-        StopTimer();
-        platform_.EnableControl(res::kPlay, false);
-    }
-    platform_.SetControlText(res::kPotentialNote, even ? "" : PotentialChoice::kNotEvenNote);
+void CWaveDlg::ShowSearchNote() {
+    platform_.SetControlText(res::kPotentialNote,
+                             choice_.TwoSided() ? PotentialChoice::kNotEvenNote : "");
 }
 
 int CWaveDlg::OnTabChange() {

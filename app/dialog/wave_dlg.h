@@ -114,8 +114,8 @@ class CWaveDlg {
     void DrawFrame();
     // The views and the normalisation interval for the chosen potential.
     void FitViews();
-    // Predictor, Buscar and Play only for a potential the search can take.
-    void ShowShootable();
+    // The note under the list: how a V that is not even is searched.
+    void ShowSearchNote();
 
     DialogPlatform& platform_;
     std::uint32_t iterations_ = 1;
