@@ -27,7 +27,7 @@ Continuum OpenContinuum(const Arguments& args) {
     const PotentialRequest request = ReadPotential(args);
     Continuum c;
     c.potential = request.potential;
-    c.session = OpenSession(request, false);
+    c.session = OpenSession(request);
     try {
         c.transmission = std::make_unique<scattering::Transmission>(
             ScatteringOf(c.session->Dialog().CurrentPotentialInfo()));
