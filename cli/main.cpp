@@ -24,6 +24,7 @@ constexpr const char* kHelpStart =
     "  predict  print the solution at a trial energy on the grid\n"
     "  render   write one view of the window as a PNG picture\n"
     "  evolve   print the norm, <x>, <x^2> and <E> of a superposition of levels in time\n"
+    "  packet   send a wave packet along the open line: where its probability goes\n"
     "  potentials  list every potential family, its formula and its settings\n"
     "  transmission  print the transmission and reflection of a wave at energies\n"
     "  resonances  print the resonances (poles of the transmission) in an energy range\n"
@@ -99,7 +100,8 @@ int main(int argc, char** argv) {
     try {
         if (args.empty())
             throw cli::UsageError(
-                "no command; give levels, predict, render, evolve, potentials, transmission or "
+                "no command; give levels, predict, render, evolve, packet, potentials, "
+                "transmission or "
                 "resonances (see " +
                 std::string(cli::kProgram) + " --help)");
         const std::string command = args.front();
@@ -117,6 +119,7 @@ int main(int argc, char** argv) {
         if (command == "predict") return cli::RunPredict(options);
         if (command == "render") return cli::RunRender(options);
         if (command == "evolve") return cli::RunEvolve(options);
+        if (command == "packet") return cli::RunPacket(options);
         if (command == "potentials") return cli::RunPotentials(options);
         if (command == "transmission") return cli::RunTransmission(options);
         if (command == "resonances") return cli::RunResonances(options);
@@ -126,7 +129,7 @@ int main(int argc, char** argv) {
                                   "'; before the command only --help and --version are accepted");
         throw cli::UsageError(
             "unknown command '" + command +
-            "'; give levels, predict, render, evolve, potentials, transmission or "
+            "'; give levels, predict, render, evolve, packet, potentials, transmission or "
             "resonances");
     } catch (const cli::UsageError& e) {
         return Fail(cli::kExitUsage, context, e.what());
