@@ -305,7 +305,9 @@ void PacketView::Place() {
         scales->density.scale = kCurveHeight * picture / ppu / peak;
         scales->real.scale = kCurveHeight * picture / ppu / std::sqrt(peak);
         scales->peakMomentum = packet::MomentumDensity(p, p.k0);
-        scales->reachK = std::abs(p.k0) + 3.0 / p.sigma;
+        // As fast as the packet can get where V is lowest, and six spreads more.
+        const double fastest = std::sqrt(2.0 * std::max(level - lowest, 0.0));
+        scales->reachK = std::max(std::abs(p.k0), fastest) + 3.0 / p.sigma;
     }
     scales->potential.f = potential_;
     scales->potential.scale = scales->energy;
@@ -369,7 +371,8 @@ void PacketView::DrawCurves() {
 }
 
 // |phi(k)|^2 in a framed box in the top right corner: k from -reachK to
-// reachK across, a tick at k = 0, the start's peak at the top.
+// reachK across (the fastest the packet gets, and 3 / sigma more), a tick
+// at k = 0, the start's peak near the top.
 void PacketView::DrawInset() {
     PlotCanvas& canvas = *canvas_;
     StrokeProfile* const saved = canvas.profile;
