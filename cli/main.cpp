@@ -24,6 +24,7 @@ constexpr const char* kHelpStart =
     "  predict  print the solution at a trial energy on the grid\n"
     "  render   write one view of the window as a PNG picture\n"
     "  evolve   print the norm, <x>, <x^2> and <E> of a superposition of levels in time\n"
+    "  packet   send a wave packet along the open line: where its probability goes\n"
     "  potentials  list every potential family, its formula and its settings\n"
     "\n";
 
@@ -97,7 +98,7 @@ int main(int argc, char** argv) {
     try {
         if (args.empty())
             throw cli::UsageError(
-                "no command; give levels, predict, render, evolve or potentials (see " +
+                "no command; give levels, predict, render, evolve, packet or potentials (see " +
                 std::string(cli::kProgram) + " --help)");
         const std::string command = args.front();
         if (command == "--help" || command == "-h") {
@@ -114,13 +115,14 @@ int main(int argc, char** argv) {
         if (command == "predict") return cli::RunPredict(options);
         if (command == "render") return cli::RunRender(options);
         if (command == "evolve") return cli::RunEvolve(options);
+        if (command == "packet") return cli::RunPacket(options);
         if (command == "potentials") return cli::RunPotentials(options);
         context.clear();
         if (command.starts_with('-'))
             throw cli::UsageError("unknown option '" + command +
                                   "'; before the command only --help and --version are accepted");
         throw cli::UsageError("unknown command '" + command +
-                              "'; give levels, predict, render, evolve or potentials");
+                              "'; give levels, predict, render, evolve, packet or potentials");
     } catch (const cli::UsageError& e) {
         return Fail(cli::kExitUsage, context, e.what());
     } catch (const cli::WriteError& e) {

@@ -71,6 +71,12 @@ void CWaveDlg::SetUpTabs() {
     evolution_->SetLevelSource([this] {
         return AccurateLevelsOnGrid(CurrentPotentialInfo(), CurrentSearchBounds().ceiling);
     });
+    packet_ = std::make_unique<PacketView>(
+        platform_, frame_,
+        PacketProfiles{styles_.Profile(S::kPotential), styles_.Profile(S::kDensity),
+                       styles_.Profile(S::kReal)},
+        [this] { Redraw(); });
+    packet_->InitControls();
 }
 
 // The tabs and the list of potentials, the oscillator selected.
@@ -165,6 +171,9 @@ void CWaveDlg::DrawFrame() {
         case res::kEvolutionTab:
             evolution_->Draw();
             break;
+        case res::kPacketTab:
+            packet_->Draw();
+            break;
         default:
             break;
     }
@@ -230,6 +239,10 @@ void CWaveDlg::OnTimer(unsigned id) {
         if (evolution_) evolution_->OnTick();
         return;
     }
+    if (id == res::kPacketTimer) {
+        if (packet_) packet_->OnTick();
+        return;
+    }
     if (id != res::kSearchTimer) return;
     ++ticksSincePlay_;
     if (handlerDepth_ > 0) {
@@ -292,6 +305,11 @@ bool CWaveDlg::OnCommand(int id) {
         case res::kEvolutionReset:
             OnEvolutionCommand(id);
             return true;
+        case res::kPacketApply:
+        case res::kPacketPlay:
+        case res::kPacketReset:
+            OnPacketCommand(id);
+            return true;
         default:
             return false;
     }
@@ -306,6 +324,7 @@ void CWaveDlg::OnPotentialChange() {
     FitViews();
     search_.Clear();
     if (evolution_) evolution_->SetPotential(potential_);
+    if (packet_) packet_->SetPotential(potential_);
     if (levelsTab_) levelsTab_->Stale();
     Redraw();
     platform_.EnableControl(res::kPlay, true);
@@ -344,6 +363,7 @@ int CWaveDlg::OnTabChange() {
     HandlerScope scope(*this);
     if (evolution_) evolution_->OnShown(platform_.CurrentTab() == res::kEvolutionTab);
     if (levelsTab_) levelsTab_->OnShown(platform_.CurrentTab() == res::kLevelsTab);
+    if (packet_) packet_->OnShown(platform_.CurrentTab() == res::kPacketTab);
     Redraw();
     return 0;
 }
@@ -380,6 +400,24 @@ void CWaveDlg::OnEvolutionCommand(int id) {
     }
 }
 
+void CWaveDlg::OnPacketCommand(int id) {
+    if (!packet_) return;
+    HandlerScope scope(*this);
+    switch (id) {
+        case res::kPacketApply:
+            packet_->OnApply();
+            break;
+        case res::kPacketPlay:
+            packet_->OnPlayPause();
+            break;
+        case res::kPacketReset:
+            packet_->OnReset();
+            break;
+        default:
+            break;
+    }
+}
+
 void CWaveDlg::OnWebLink() {
     HandlerScope scope(*this);
     platform_.OpenWebAddress(res::kWebAddress);
@@ -395,5 +433,6 @@ bool CWaveDlg::OnSysCommand(unsigned command) {
 void CWaveDlg::OnDestroy() {
     StopTimer();
     if (evolution_) evolution_->Stop();
+    if (packet_) packet_->Stop();
     views_.Release();
 }
