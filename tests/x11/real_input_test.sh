@@ -6,11 +6,8 @@
 #
 # real_input_test.sh VELQUOR VELQUOR_CLI WORK_DIR
 set -euo pipefail
-velquor=$1
-cli=$2
-work=$3
 
-source "$(dirname "$0")/x11_session.sh"
+. "$(dirname "$0")/x11_session.sh"
 
 expect start --view normal
 

@@ -1,7 +1,12 @@
-# Sourced by the window's X input tests: a private X server with no window
-# manager, the built window on it, and the helpers that drive it with
-# xdotool and compare its plot with velquor-cli render. Needs $velquor, $cli
-# and $work; gives $main, $app, click, capture, expect, within, fail.
+# The window on a private X server with no window manager, and the steps of
+# a test driven only by X input: sourced by each x11 test with its arguments,
+#   . x11_session.sh VELQUOR VELQUOR_CLI WORK_DIR
+# It starts Xvfb and the window ($main), and defines click, capture and
+# expect (the window's plot against velquor-cli render of the same state).
+velquor=$1
+cli=$2
+work=$3
+
 for tool in Xvfb xdotool import convert compare cmp; do
   if ! command -v "$tool" >/dev/null; then
     echo "SKIP: $tool is missing (Debian: xvfb, xdotool, imagemagick)"
