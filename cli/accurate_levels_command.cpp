@@ -15,7 +15,7 @@ struct AccurateRun {
 };
 
 AccurateRun Run(const PotentialRequest& request, bool both, std::optional<double> below) {
-    const std::unique_ptr<HeadlessSession> opened = OpenSession(request, both);
+    const std::unique_ptr<HeadlessSession> opened = OpenSession(request);
     HeadlessSession& session = *opened;
     std::vector<SearchLevel> recorded;
     if (both) recorded = PlayForLevels(session);
@@ -119,6 +119,8 @@ JsonValue JsonLevel(const AccurateLevelRow& row, bool both) {
         level["shooting"] = row.shooting ? JsonValue{{"energy", row.shooting->energy},
                                                      {"ticks", row.shooting->ticks}}
                                          : JsonValue();
+        if (row.shooting && row.shooting->TwoSided())
+            level["shooting"]["nodes"] = row.shooting->nodes;
         level["accurate"] = {
             {"energy", l.energy}, {"error_estimate", l.errorEstimate}, {"nodes", l.nodes}};
     } else {

@@ -14,6 +14,7 @@ int RunLevels(const Args& args);
 int RunPredict(const Args& args);
 int RunRender(const Args& args);
 int RunEvolve(const Args& args);
+int RunPacket(const Args& args);
 int RunPotentials(const Args& args);
 
 }  // namespace cli

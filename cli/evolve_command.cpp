@@ -86,7 +86,7 @@ int RunEvolve(const Args& args) {
 
     const std::string format = ReadFormat(*given, formats);
     const PotentialRequest potential = ReadPotential(*given);
-    const std::unique_ptr<HeadlessSession> opened = OpenSession(potential, false);
+    const std::unique_ptr<HeadlessSession> opened = OpenSession(potential);
     HeadlessSession& session = *opened;
     // A scenario's band unless --states is given.
     const EvolutionRequest request =

@@ -24,13 +24,18 @@ struct PotentialRun {
 
 PotentialRun RunSearch(const PotentialRequest& request) {
     const FamilyInfo& potential = *request.potential;
-    const std::unique_ptr<HeadlessSession> opened = OpenSession(request, true);
+    const std::unique_ptr<HeadlessSession> opened = OpenSession(request);
     HeadlessSession& session = *opened;
     PlayForLevels(session);
     const CWaveDlg& dlg = session.Dialog();
     RecordedLevels levels = RecordedLevelsOf(dlg);
     levels.name = potential.name;
     return {&potential, dlg.Search().CurrentBracket().ceiling, std::move(levels)};
+}
+
+// A level shot from both ends has no parity: its nodes stand in the column.
+std::string ParityCell(const SearchLevel& level) {
+    return level.TwoSided() ? std::to_string(level.nodes) + " nodes" : ParityText(level.parity);
 }
 
 std::string Table(const std::vector<PotentialRun>& runs) {
@@ -44,10 +49,9 @@ std::string Table(const std::vector<PotentialRun>& runs) {
                PadLeft("ticks", 5) + "  " + PadRight("exact", 24) + "difference\n";
         for (const SearchLevel& level : run.levels.levels) {
             const std::optional<spectrum::Level> ref = run.levels.ClosedForm(level);
-            out += PadLeft(std::to_string(level.index), 3) + "  " +
-                   PadRight(ParityText(level.parity), 8) + PadRight(Exact(level.energy), 24) +
-                   PadLeft(std::to_string(level.ticks), 5) + "  " +
-                   PadRight(ref ? Exact(ref->energy) : "-", 24) +
+            out += PadLeft(std::to_string(level.index), 3) + "  " + PadRight(ParityCell(level), 8) +
+                   PadRight(Exact(level.energy), 24) + PadLeft(std::to_string(level.ticks), 5) +
+                   "  " + PadRight(ref ? Exact(ref->energy) : "-", 24) +
                    (ref ? Brief(level.energy - ref->energy) : "-") + "\n";
         }
         if (run.levels.closedForms.empty()) out += "(no closed-form levels to compare with)\n";
@@ -70,12 +74,13 @@ std::string Json(const std::vector<PotentialRun>& runs) {
             const std::optional<spectrum::Level> ref = run.levels.ClosedForm(level);
             levels.push_back({
                 {"index", level.index},
-                {"parity", ParityText(level.parity)},
+                {"parity", level.TwoSided() ? JsonValue() : JsonValue(ParityText(level.parity))},
                 {"energy", level.energy},
                 {"ticks", level.ticks},
                 {"exact", ref ? JsonValue(ref->energy) : JsonValue()},
                 {"difference", ref ? JsonValue(level.energy - ref->energy) : JsonValue()},
             });
+            if (level.TwoSided()) levels.back()["nodes"] = level.nodes;
         }
         potentials.push_back({
             {"name", run.potential->name},
@@ -110,7 +115,9 @@ int RunLevels(const Args& args) {
          "the timer ticks it took, and where the continuous problem has a known answer\n"
          "(the oscillator -8 + sqrt(2) (k + 1/2); the well of depth 8 and half-width 2 from\n"
          "its even and odd matching equations) that level, the one of the same parity\n"
-         "nearest to it, and the difference energy - exact.",
+         "nearest to it, and the difference energy - exact. A V that is not even is shot\n"
+         "from both ends: its levels come in order of energy with their nodes instead of\n"
+         "a parity (null in json), and stop at the continuum edge.",
          options},
         args);
     if (!given) return kExitOk;

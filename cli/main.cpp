@@ -24,6 +24,7 @@ constexpr const char* kHelpStart =
     "  predict  print the solution at a trial energy on the grid\n"
     "  render   write one view of the window as a PNG picture\n"
     "  evolve   print the norm, <x>, <x^2> and <E> of a superposition of levels in time\n"
+    "  packet   send a wave packet along the open line: where its probability goes\n"
     "  potentials  list every potential family, its formula and its settings\n"
     "\n";
 
@@ -34,9 +35,10 @@ constexpr const char* kHelpEnd =
     "log10, log2, sin, cos, tan, asin, acos, atan, sinh, cosh, tanh, asinh, acosh,\n"
     "atanh, sech, min, max, sum, avg; the constants _pi and _e; comparisons and\n"
     "a ? b : c. At most 1000 characters, and V must be finite on the whole grid\n"
-    "(x = -20 to 20 in steps of 0.01). The shooting method takes even formulas only,\n"
-    "V(-x) = V(x): it integrates from x = 0 outward and mirrors. Examples: 'x^2 - 8',\n"
-    "'-8*sech(x)^2', '2*abs(x) - 8', '(x^4 - 20*x^2)/2'.\n"
+    "(x = -20 to 20 in steps of 0.01). The shooting method integrates an even formula,\n"
+    "V(-x) = V(x), from x = 0 outward and mirrors; any other it shoots from both ends\n"
+    "of the grid and matches at V's minimum. Examples: 'x^2 - 8', '-8*sech(x)^2',\n"
+    "'2*abs(x) - 8', '(x^4 - 20*x^2)/2', '8*(1 - exp(-(x - 0.5)))^2 - 8'.\n"
     "\n"
     "Exit status: 0 done, 1 a result could not be written, 2 bad usage or input.\n"
     "Run 'velquor-cli COMMAND --help' for the options of a command.\n";
@@ -96,7 +98,7 @@ int main(int argc, char** argv) {
     try {
         if (args.empty())
             throw cli::UsageError(
-                "no command; give levels, predict, render, evolve or potentials (see " +
+                "no command; give levels, predict, render, evolve, packet or potentials (see " +
                 std::string(cli::kProgram) + " --help)");
         const std::string command = args.front();
         if (command == "--help" || command == "-h") {
@@ -113,13 +115,14 @@ int main(int argc, char** argv) {
         if (command == "predict") return cli::RunPredict(options);
         if (command == "render") return cli::RunRender(options);
         if (command == "evolve") return cli::RunEvolve(options);
+        if (command == "packet") return cli::RunPacket(options);
         if (command == "potentials") return cli::RunPotentials(options);
         context.clear();
         if (command.starts_with('-'))
             throw cli::UsageError("unknown option '" + command +
                                   "'; before the command only --help and --version are accepted");
         throw cli::UsageError("unknown command '" + command +
-                              "'; give levels, predict, render, evolve or potentials");
+                              "'; give levels, predict, render, evolve, packet or potentials");
     } catch (const cli::UsageError& e) {
         return Fail(cli::kExitUsage, context, e.what());
     } catch (const cli::WriteError& e) {

@@ -228,7 +228,7 @@ PotentialRequest ReadPotential(const Arguments& args) {
     return request;
 }
 
-std::unique_ptr<HeadlessSession> OpenSession(const PotentialRequest& request, bool shooting) {
+std::unique_ptr<HeadlessSession> OpenSession(const PotentialRequest& request) {
     auto session = std::make_unique<HeadlessSession>(true);
     const FamilyInfo& potential = *request.potential;
     if (!session->SelectPotential(potential.caption))
@@ -260,13 +260,7 @@ std::unique_ptr<HeadlessSession> OpenSession(const PotentialRequest& request, bo
             throw std::logic_error("the settings dialog refused checked settings: " + *refused);
         return session;
     }
-    const std::string formula = "--formula " + Quoted(request.fields.front());
-    if (refused) throw UsageError(formula + ": " + *refused);
-    // The window disables its search for a potential that is not even.
-    if (shooting && !session->Platform().IsEnabled(res::kSearch))
-        throw UsageError(formula +
-                         ": V(x) is not even, and the shooting method integrates from "
-                         "x = 0 and mirrors; give an even formula");
+    if (refused) throw UsageError("--formula " + Quoted(request.fields.front()) + ": " + *refused);
     return session;
 }
 

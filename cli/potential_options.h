@@ -71,9 +71,8 @@ scenario::Scenario ReadScenarioOption(const Arguments& args);
 
 // A session (drawing only the frames that are painted) with the potential
 // chosen in the window's list and its settings applied in the settings
-// dialog. shooting: the command integrates from x = 0 and mirrors, which
-// needs an even potential. Throws UsageError, naming --formula, for a formula
-// the dialog refuses or one that is not even where that is needed.
-std::unique_ptr<HeadlessSession> OpenSession(const PotentialRequest& request, bool shooting);
+// dialog. Throws UsageError, naming --formula, for a formula the dialog
+// refuses.
+std::unique_ptr<HeadlessSession> OpenSession(const PotentialRequest& request);
 
 }  // namespace cli

@@ -1,5 +1,7 @@
 // velquor-cli predict: the solution the window's "Predictor" draws, as numbers
 // on the wave functions' grid.
+#include <optional>
+
 #include "cli_options.h"
 #include "commands.h"
 #include "headless_host.h"
@@ -38,16 +40,30 @@ std::string Csv(const Samples& s) {
     return out;
 }
 
-std::string Json(const FamilyInfo& potential, const char* parity, double energy, const Samples& s) {
+// What a shot from both ends adds: where the halves meet and how far from
+// a level the energy is.
+struct Matching {
+    double x = 0.0;
+    ShotResult shot;
+};
+
+std::string Json(const FamilyInfo& potential, const char* parity, double energy, const Samples& s,
+                 const std::optional<Matching>& matching) {
     // A value that overflowed comes out as null.
-    const JsonValue root{
+    JsonValue root{
         {"potential", potential.name},
-        {"parity", parity},
+        {"parity", parity ? JsonValue(parity) : JsonValue()},
         {"energy", energy},
-        {"x", s.x},
-        {"re", s.re},
-        {"density", s.density},
     };
+    if (matching) {
+        root["matching_point"] = matching->x;
+        root["mismatch"] = matching->shot.mismatch;
+        root["levels_below"] = matching->shot.levelsBelow;
+        root["nodes"] = matching->shot.nodes;
+    }
+    root["x"] = s.x;
+    root["re"] = s.re;
+    root["density"] = s.density;
     return JsonText(root, false) + "\n";
 }
 
@@ -76,7 +92,13 @@ int RunPredict(const Args& args) {
          "is the one \"Predictor\" computes; the odd one comes from a wave function set up\n"
          "like the window's (same grid, potential and mass factor), started with psi(0) = 0,\n"
          "psi'(0) = 1. Far from a level the solution grows without bound; values that\n"
-         "overflow a double print as inf or nan in csv and null in json.",
+         "overflow a double print as inf or nan in csv and null in json.\n"
+         "A V that is not even is shot from both ends of the grid to the matching point at\n"
+         "V's minimum, the halves scaled to meet there and the whole to a largest |psi| of\n"
+         "1; there is no parity (null in json, and --parity is refused), and json adds\n"
+         "matching_point (x), mismatch (the halves' Wronskian there, each half's\n"
+         "(psi, psi') of length 1: zero at a level), levels_below (how many levels lie\n"
+         "below the energy) and nodes (of the matched solution).",
          options},
         args);
     if (!given) return kExitOk;
@@ -93,12 +115,21 @@ int RunPredict(const Args& args) {
     const std::string format = ReadFormat(*given, formats);
     const FamilyInfo& potential = *request.potential;
 
-    const std::unique_ptr<HeadlessSession> opened = OpenSession(request, true);
+    const std::unique_ptr<HeadlessSession> opened = OpenSession(request);
     HeadlessSession& session = *opened;
     session.TypeEnergy(energyText);
     CWaveDlg& dlg = session.Dialog();
     Samples samples;
-    if (parity == "even") {
+    std::optional<Matching> matching;
+    if (dlg.Choice().TwoSided()) {
+        if (given->IsSet(parityOption))
+            throw UsageError(
+                "--parity: V(x) is not even; its solution is shot from both ends "
+                "and has no parity");
+        session.Click(res::kPredictor);
+        samples = OnGrid(dlg.Search().Lower());
+        matching = Matching{dlg.Search().Shot().MatchX(), dlg.Search().PredictionShot()};
+    } else if (parity == "even") {
         session.Click(res::kPredictor);
         samples = OnGrid(dlg.Search().Lower());
     } else {
@@ -120,7 +151,8 @@ int RunPredict(const Args& args) {
     if (!session.Platform().messages.empty())
         throw std::logic_error("the energy box did not read \"" + energyText + "\"");
 
-    WriteOut(format == "json" ? Json(potential, parity.c_str(), dlg.Energy(), samples)
+    const char* parityText = matching ? nullptr : parity.c_str();
+    WriteOut(format == "json" ? Json(potential, parityText, dlg.Energy(), samples, matching)
                               : Csv(samples));
     return kExitOk;
 }

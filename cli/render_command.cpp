@@ -146,8 +146,7 @@ int RunRender(const Args& args) {
     PotentialRequest request = ReadPotential(parser);
     request.whole = true;
     const FamilyInfo& potential = *request.potential;
-    // Drawing a potential needs no evenness; predicting and searching do.
-    const std::unique_ptr<HeadlessSession> opened = OpenSession(request, actions > 0);
+    const std::unique_ptr<HeadlessSession> opened = OpenSession(request);
     HeadlessSession& session = *opened;
 
     std::string energyText;

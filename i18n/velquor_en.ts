@@ -176,10 +176,6 @@
         <translation>Enter an integer between 1 and 100.</translation>
     </message>
     <message>
-        <source>V(x) is not even: the shooting method integrates from x = 0 and mirrors.</source>
-        <translation>V(x) is not even: the shooting method integrates from x = 0 and mirrors.</translation>
-    </message>
-    <message>
         <source>Poschl-Teller</source>
         <translation>Poschl-Teller</translation>
     </message>
@@ -254,6 +250,26 @@
     <message>
         <source>The scenario was not saved to %1: %2.</source>
         <translation>The scenario was not saved to %1: %2.</translation>
+    </message>
+    <message>
+        <source>izq. %1   der. %2</source>
+        <translation>left %1   right %2</translation>
+    </message>
+    <message>
+        <source>Paquete</source>
+        <translation>Packet</translation>
+    </message>
+    <message>
+        <source>Enter a speed between 0 and 20.</source>
+        <translation>Enter a speed between 0 and 20.</translation>
+    </message>
+    <message>
+        <source>Enter a time between 0 and 1000.</source>
+        <translation>Enter a time between 0 and 1000.</translation>
+    </message>
+    <message>
+        <source>V(x) is not even: each trial solution is shot from both ends and matched at V&apos;s minimum.</source>
+        <translation>V(x) is not even: each trial solution is shot from both ends and matched at V&apos;s minimum.</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,8 @@
 #include <array>
 #include <cmath>
 
+#include "real_function.h"
+
 namespace spectrum::detail {
 
 namespace {
@@ -102,3 +104,15 @@ Continuum FindContinuum(const Potential& v, double scale) {
 }
 
 }  // namespace spectrum::detail
+
+namespace spectrum {
+
+std::optional<double> BoundStatesEnd(const RealFunction& v, double bottom) {
+    const detail::Continuum c = detail::FindContinuum([&v](double x) { return v.Value(x); },
+                                                      std::fmax(1.0, std::fabs(bottom)));
+    for (const detail::Side* side : {&c.left, &c.right})
+        if (side->kind == detail::Side::Kind::Falls) return -HUGE_VAL;
+    return c.edge;
+}
+
+}  // namespace spectrum

@@ -85,6 +85,9 @@ struct Solver::State {
     std::vector<std::map<double, double>> angles;  // per mesh: E -> Theta
     std::map<int, int> finestMesh;                 // per level index
     std::map<int, double> finestEnergy;
+    // Per level: the energy and dTheta/dE (from the norms) of the last sweep
+    // on a coarser mesh.
+    std::map<int, std::pair<double, double>> lastSlope;
 
     const Mesh& MeshAt(const Potential& v, int j) {
         while (static_cast<int>(meshes.size()) <= j) {
@@ -104,6 +107,7 @@ struct Solver::State {
     }
 
     double Root(const Potential& v, int j, int k, double guess);
+    double NewtonError(int k, double e, double slope, double newton) const;
     double LevelOnMesh(const Potential& v, int j, int k, const std::vector<double>& coarser);
 };
 
@@ -139,8 +143,11 @@ double Solver::State::Root(const Potential& v, int j, int k, double guess) {
         const bool sloped = std::isfinite(m.slope) && m.slope > 0.0;
         const double newton = sloped ? f / m.slope : INFINITY;
         // A correction below a sweep's own rounding is noise: stepping on
-        // would only wander about the root.
-        if (std::fabs(newton) <= kRoundingFloor * scale || hi - lo <= 4.0 * kEps * scale)
+        // would only wander about the root. So is one whose own error is.
+        const double error = sloped ? NewtonError(k, e, m.slope, newton) : INFINITY;
+        lastSlope[k] = {e, m.slope};
+        if (std::fabs(newton) <= kRoundingFloor * scale || error <= kRoundingFloor * scale ||
+            hi - lo <= 4.0 * kEps * scale)
             return std::clamp(e - (sloped ? newton : 0.0), lo, hi);
         double slope = sloped ? m.slope : NAN;
         if (std::isfinite(previousE) && previousE != e) {
@@ -159,6 +166,21 @@ double Solver::State::Root(const Potential& v, int j, int k, double guess) {
         e = next;
     }
     return e;
+}
+
+// The error of a Newton step from e, judged by how much the slope differs
+// from the last one of the level (a coarser mesh's, near e): that relative
+// difference bounds the slope's own error, and over the distance between
+// the two it gives the bending of Theta, whose part is newton^2 times half
+// the relative change per unit energy. Near two levels that almost meet,
+// Theta bends sharply, and the step is never taken on trust.
+double Solver::State::NewtonError(int k, double e, double slope, double newton) const {
+    const auto last = lastSlope.find(k);
+    if (last == lastSlope.end() || !(last->second.second > 0.0)) return INFINITY;
+    const double change = std::fabs(slope - last->second.second) / slope;
+    const double distance = std::fabs(e - last->second.first);
+    if (!(distance > 0.0)) return INFINITY;
+    return change * std::fabs(newton) * (1.0 + std::fabs(newton) / (2.0 * distance));
 }
 
 double Solver::State::LevelOnMesh(const Potential& v, int j, int k,
@@ -190,6 +212,7 @@ namespace {
 struct Extrapolation {
     double energy;
     double estimate;
+    bool regular = false;  // the differences shrank as h^4: both terms removed
 };
 
 // E(h), E(h/2), E(h/4) with errors c4 h^4 + c6 h^6 + ...: both terms removed,
@@ -217,7 +240,18 @@ Extrapolation Richardson(double e0, double e1, double e2, double scale) {
     // The last correction is the error of the sixth-order value; four times
     // it covers the eighth-order one also where the h^6 term happens to be
     // small and the h^8 term is not yet (seen with the oscillator's n = 3).
-    return {r2, 4.0 * std::fabs(r2 - r1b) + floor + noise};
+    return {r2, 4.0 * std::fabs(r2 - r1b) + floor + noise, true};
+}
+
+// Two regular windows one mesh apart: the coarser window's sixth-order
+// value is off by about the change between the two, and the finer one's by
+// far less (its error shrinks 64-fold a halving), so that change bounds it.
+// It replaces the last correction where it is smaller: the correction
+// measures the fourth-order value's error, not the sixth-order one's.
+Extrapolation Confirmed(const Extrapolation& coarser, const Extrapolation& finer, double scale) {
+    if (!coarser.regular || !finer.regular) return finer;
+    const double change = std::fabs(finer.energy - coarser.energy) + kRoundingFloor * scale;
+    return {finer.energy, std::fmin(finer.estimate, change), true};
 }
 
 // The WKB action between each end of the range and the nearest point where
@@ -528,8 +562,10 @@ Level Solver::SolveLevel(int k) {
     for (int j = 0; j < meshes; ++j) {
         energies.push_back(s.LevelOnMesh(v_, j, k, energies));
         if (j < 2) continue;
-        x = Richardson(energies[j - 2], energies[j - 1], energies[j],
-                       std::max({1.0, std::fabs(energies[j]), std::fabs(s.scan.bottom)}));
+        const double scale = std::max({1.0, std::fabs(energies[j]), std::fabs(s.scan.bottom)});
+        const Extrapolation coarser = x;
+        x = Richardson(energies[j - 2], energies[j - 1], energies[j], scale);
+        if (j > 2) x = Confirmed(coarser, x, scale);
         s.finestMesh[k] = j;
         s.finestEnergy[k] = energies[j];
         if (x.estimate <= settings_.tolerance * std::fmax(1.0, std::fabs(x.energy))) break;

@@ -111,6 +111,12 @@ class Solver {
     std::unique_ptr<State> state_;
 };
 
+// Where a search for V's bound states must stop: the continuum edge; minus
+// infinity where V falls without bound on a side (no level is bound);
+// nothing where V grows without bound on both sides. `bottom` is V's least
+// value near its wells, which sets what counts as rounding.
+std::optional<double> BoundStatesEnd(const RealFunction& v, double bottom);
+
 inline constexpr const char* kNoLevelNote = "no level below the ceiling";
 
 }  // namespace spectrum

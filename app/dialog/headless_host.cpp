@@ -135,6 +135,12 @@ bool HeadlessSession::TickEvolution() {
     return true;
 }
 
+bool HeadlessSession::TickPacket() {
+    if (!platform_.timers.contains(res::kPacketTimer)) return false;
+    dlg_.OnTimer(res::kPacketTimer);
+    return true;
+}
+
 const std::vector<std::uint8_t>& HeadlessSession::Paint() {
     dlg_.OnPaint();
     const std::size_t size =

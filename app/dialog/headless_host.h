@@ -120,6 +120,8 @@ class HeadlessSession {
     bool RunTimer(int maxTicks = 100000);
     // One tick of the "Evolucion" tab's timer, if it runs.
     bool TickEvolution();
+    // One tick of the "Paquete" tab's timer, if it runs.
+    bool TickPacket();
     // Paints and returns the frame as the window shows it (bottom row first).
     const std::vector<std::uint8_t>& Paint();
 

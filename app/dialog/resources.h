@@ -62,6 +62,27 @@ inline constexpr double kMaxEvolutionSpeed = 100.0;
 inline constexpr const char* kEnterSpeed = VQ_CAPTION("Enter a speed between 0 and 100.");
 inline constexpr const char* kEnterTime = VQ_CAPTION("Enter a time that is not negative.");
 
+// The "Paquete" tab: a Gaussian wave packet on the open line, its timer, and
+// the controls of its band.
+inline constexpr int kPacketTab = 5;
+inline constexpr unsigned kPacketTimer = 3;
+inline constexpr unsigned kPacketTimerMs = 16;
+inline constexpr int kPacketX0 = 1060;
+inline constexpr int kPacketK0 = 1061;
+inline constexpr int kPacketSigma = 1062;
+inline constexpr int kPacketSplit = 1063;
+inline constexpr int kPacketSpeed = 1064;
+inline constexpr int kPacketTime = 1065;
+inline constexpr int kPacketApply = 1066;
+inline constexpr int kPacketPlay = 1067;
+inline constexpr int kPacketReset = 1068;
+inline constexpr int kPacketNumbers = 1069;  // a label: the probabilities left and right
+inline constexpr const char* kPacketTabText = VQ_CAPTION("Paquete");
+inline constexpr double kMaxPacketSpeed = 20.0;
+inline constexpr double kMaxPacketTime = 1000.0;
+inline constexpr const char* kEnterPacketSpeed = VQ_CAPTION("Enter a speed between 0 and 20.");
+inline constexpr const char* kEnterPacketTime = VQ_CAPTION("Enter a time between 0 and 1000.");
+
 inline constexpr const char* kTitle = "Velquor 1.0.0";
 inline constexpr const char* kAboutMenuText = VQ_CAPTION("&About velquor...");  // string 101
 inline constexpr const char* kAboutTitle = VQ_CAPTION("About velquor");

@@ -71,6 +71,12 @@ void CWaveDlg::SetUpTabs() {
     evolution_->SetLevelSource([this] {
         return AccurateLevelsOnGrid(CurrentPotentialInfo(), CurrentSearchBounds().ceiling);
     });
+    packet_ = std::make_unique<PacketView>(
+        platform_, frame_,
+        PacketProfiles{styles_.Profile(S::kPotential), styles_.Profile(S::kDensity),
+                       styles_.Profile(S::kReal)},
+        [this] { Redraw(); });
+    packet_->InitControls();
 }
 
 // The tabs and the list of potentials, the oscillator selected.
@@ -165,6 +171,9 @@ void CWaveDlg::DrawFrame() {
         case res::kEvolutionTab:
             evolution_->Draw();
             break;
+        case res::kPacketTab:
+            packet_->Draw();
+            break;
         default:
             break;
     }
@@ -174,11 +183,12 @@ void CWaveDlg::DrawFrame() {
 
 SearchRange CWaveDlg::CurrentSearchBounds() const {
     if (!potential_ || !views_.Ready()) return {};
-    return SearchBounds(*potential_, views_.NormalCanvas()->MaxY(), choice_.Samples());
+    return choice_.CapAtContinuum(
+        SearchBounds(*potential_, views_.NormalCanvas()->MaxY(), choice_.Samples()));
 }
 
 void CWaveDlg::OnPredictor() {
-    if (!potential_ || !choice_.Shootable()) return;
+    if (!potential_) return;
     HandlerScope scope(*this);
     search_.BeginPrediction();
     // An energy that does not read has been answered by the data-entry
@@ -189,7 +199,7 @@ void CWaveDlg::OnPredictor() {
 }
 
 void CWaveDlg::SearchStep() {
-    if (!potential_ || !views_.Ready() || !choice_.Shootable()) return;
+    if (!potential_ || !views_.Ready()) return;
     HandlerScope scope(*this);
     switch (search_.TakeStep(CurrentSearchBounds())) {
         case LevelSearch::Step::ScanEnded:
@@ -210,7 +220,6 @@ void CWaveDlg::SearchStep() {
 }
 
 void CWaveDlg::OnPlay() {
-    if (!choice_.Shootable()) return;
     HandlerScope scope(*this);
     search_.MoveOn();
     ticksSincePlay_ = 0;
@@ -228,6 +237,10 @@ void CWaveDlg::StopTimer() {
 void CWaveDlg::OnTimer(unsigned id) {
     if (id == res::kEvolutionTimer) {
         if (evolution_) evolution_->OnTick();
+        return;
+    }
+    if (id == res::kPacketTimer) {
+        if (packet_) packet_->OnTick();
         return;
     }
     if (id != res::kSearchTimer) return;
@@ -292,6 +305,11 @@ bool CWaveDlg::OnCommand(int id) {
         case res::kEvolutionReset:
             OnEvolutionCommand(id);
             return true;
+        case res::kPacketApply:
+        case res::kPacketPlay:
+        case res::kPacketReset:
+            OnPacketCommand(id);
+            return true;
         default:
             return false;
     }
@@ -301,15 +319,16 @@ void CWaveDlg::OnPotentialChange() {
     HandlerScope scope(*this);
     if (const ::Potential* chosen = choice_.Select(platform_.SelectedListItemData()))
         potential_ = chosen;
-    search_.SetPotential(potential_);
-    views_.SetPotential(potential_, choice_.Classic());
+    search_.SetPotential(potential_, choice_.TwoSided());
+    views_.SetPotential(potential_, choice_.Classic(), choice_.TwoSided());
     FitViews();
     search_.Clear();
     if (evolution_) evolution_->SetPotential(potential_);
+    if (packet_) packet_->SetPotential(potential_);
     if (levelsTab_) levelsTab_->Stale();
     Redraw();
     platform_.EnableControl(res::kPlay, true);
-    ShowShootable();
+    ShowSearchNote();
 }
 
 void CWaveDlg::OnSettings() {
@@ -335,21 +354,16 @@ void CWaveDlg::FitViews() {
     search_.SetGrowthLimit(limit);
 }
 
-void CWaveDlg::ShowShootable() {
-    const bool even = choice_.Shootable();
-    platform_.EnableControl(res::kPredictor, even);
-    platform_.EnableControl(res::kSearch, even);
-    if (!even) {
-        StopTimer();
-        platform_.EnableControl(res::kPlay, false);
-    }
-    platform_.SetControlText(res::kPotentialNote, even ? "" : PotentialChoice::kNotEvenNote);
+void CWaveDlg::ShowSearchNote() {
+    platform_.SetControlText(res::kPotentialNote,
+                             choice_.TwoSided() ? PotentialChoice::kNotEvenNote : "");
 }
 
 int CWaveDlg::OnTabChange() {
     HandlerScope scope(*this);
     if (evolution_) evolution_->OnShown(platform_.CurrentTab() == res::kEvolutionTab);
     if (levelsTab_) levelsTab_->OnShown(platform_.CurrentTab() == res::kLevelsTab);
+    if (packet_) packet_->OnShown(platform_.CurrentTab() == res::kPacketTab);
     Redraw();
     return 0;
 }
@@ -386,6 +400,24 @@ void CWaveDlg::OnEvolutionCommand(int id) {
     }
 }
 
+void CWaveDlg::OnPacketCommand(int id) {
+    if (!packet_) return;
+    HandlerScope scope(*this);
+    switch (id) {
+        case res::kPacketApply:
+            packet_->OnApply();
+            break;
+        case res::kPacketPlay:
+            packet_->OnPlayPause();
+            break;
+        case res::kPacketReset:
+            packet_->OnReset();
+            break;
+        default:
+            break;
+    }
+}
+
 void CWaveDlg::OnWebLink() {
     HandlerScope scope(*this);
     platform_.OpenWebAddress(res::kWebAddress);
@@ -401,5 +433,6 @@ bool CWaveDlg::OnSysCommand(unsigned command) {
 void CWaveDlg::OnDestroy() {
     StopTimer();
     if (evolution_) evolution_->Stop();
+    if (packet_) packet_->Stop();
     views_.Release();
 }

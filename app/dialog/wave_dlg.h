@@ -1,6 +1,6 @@
 // CWaveDlg: the main dialog. It owns the potentials and the dialog's tools
 // (the level search and its two views, the "Niveles" rows, the "Evolucion"
-// view) and wires them to the window system, which it reaches only through
+// and "Paquete" views) and wires them to the window system, which it reaches only through
 // DialogPlatform. Hosts hand it every push button through OnCommand and
 // every timer tick through OnTimer.
 #pragma once
@@ -16,6 +16,7 @@
 #include "level_search.h"
 #include "level_views.h"
 #include "levels_tab.h"
+#include "packet_view.h"
 #include "potential_choice.h"
 #include "potentials.h"
 
@@ -74,6 +75,8 @@ class CWaveDlg {
     const LevelViews& Views() const { return views_; }
     EvolutionView& Evolution() { return *evolution_; }
     const EvolutionView& Evolution() const { return *evolution_; }
+    PacketView& Packet() { return *packet_; }
+    const PacketView& Packet() const { return *packet_; }
     // The current potential as a solver needs it, and where its levels are
     // searched (the "Normal" view's top caps the ceiling).
     PotentialInfo CurrentPotentialInfo() const { return Describe(choice_.Current()); }
@@ -112,12 +115,14 @@ class CWaveDlg {
     void OnSettings();
     // A button of the "Evolucion" tab's band: "Aplicar", play/pause, "t = 0".
     void OnEvolutionCommand(int id);
+    // A button of the "Paquete" tab's band: "Aplicar", play/pause, "t = 0".
+    void OnPacketCommand(int id);
     void StopTimer();
     void DrawFrame();
     // The views and the normalisation interval for the chosen potential.
     void FitViews();
-    // Predictor, Buscar and Play only for a potential the search can take.
-    void ShowShootable();
+    // The note under the list: how a V that is not even is searched.
+    void ShowSearchNote();
 
     DialogPlatform& platform_;
     std::uint32_t iterations_ = 1;
@@ -136,6 +141,7 @@ class CWaveDlg {
     LevelViews views_{frame_, styles_};
     std::unique_ptr<EvolutionView> evolution_;
     std::unique_ptr<LevelsTab> levelsTab_;
+    std::unique_ptr<PacketView> packet_;
 
     int handlerDepth_ = 0;
     bool tickPending_ = false;

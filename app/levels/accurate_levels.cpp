@@ -19,7 +19,11 @@ void MatchRecorded(std::span<const SearchLevel> recorded, std::vector<AccurateLe
     for (const SearchLevel& found : recorded) {
         AccurateLevelRow* best = nullptr;
         for (AccurateLevelRow& row : rows) {
-            if (row.level.parity && ParityBit(row.level) != found.parity) continue;
+            // A level shot from both ends knows its nodes, one from the
+            // centre its parity.
+            if (found.TwoSided() ? found.nodes != row.level.nodes
+                                 : row.level.parity && ParityBit(row.level) != found.parity)
+                continue;
             if (!best || std::fabs(row.level.energy - found.energy) <
                              std::fabs(best->level.energy - found.energy))
                 best = &row;
@@ -60,5 +64,6 @@ const char* ParityText(const std::optional<spectrum::Parity>& parity, ParityWord
 }
 
 const char* ParityText(std::uint8_t searchParity, ParityWords words) {
+    if (searchParity == SearchLevel::kNoParity) return ParityText(std::nullopt, words);
     return ParityText(searchParity == 0 ? spectrum::Parity::Even : spectrum::Parity::Odd, words);
 }

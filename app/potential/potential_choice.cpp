@@ -4,6 +4,7 @@
 
 #include "data_exchange.h"
 #include "dialog_platform.h"
+#include "spectrum.h"
 
 namespace {
 
@@ -87,7 +88,16 @@ const Potential* PotentialChoice::Select(std::intptr_t listData) {
     if (*id != FamilyId::Formula) ApplySettings(*id, values_[Slot(*id)], p);
     family_ = *id;
     current_ = &p;
+    boundEnd_.reset();
+    if (TwoSided())
+        boundEnd_ = spectrum::BoundStatesEnd(p, PotentialRange(p, RangeSamples::WholeGrid).bottom);
     return current_;
+}
+
+SearchRange PotentialChoice::CapAtContinuum(SearchRange range) const {
+    if (!TwoSided() || !boundEnd_) return range;
+    range.ceiling = std::fmin(range.ceiling, std::fmax(*boundEnd_, range.bottom));
+    return range;
 }
 
 const std::vector<double>& PotentialChoice::Values(FamilyId id) const {
@@ -112,7 +122,7 @@ bool PotentialChoice::Classic() const {
 
 RangeSamples PotentialChoice::Samples() const {
     if (Classic()) return RangeSamples::Integers;
-    return Shootable() ? RangeSamples::Grid : RangeSamples::WholeGrid;
+    return TwoSided() ? RangeSamples::WholeGrid : RangeSamples::Grid;
 }
 
 double PotentialChoice::NormalisationHalfWidth(SearchRange bounds) const {

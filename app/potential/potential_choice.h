@@ -21,9 +21,9 @@ class PotentialChoice {
   public:
     // The formula a user starts from.
     static constexpr const char* kStartFormula = "x^2 - 8";
-    // The window's one-line note for a potential the shooting method cannot search.
+    // The window's one-line note for a potential that is not even.
     static constexpr const char* kNotEvenNote =
-        VQ_CAPTION("V(x) is not even: the shooting method integrates from x = 0 and mirrors.");
+        VQ_CAPTION("V(x) is not even: each trial solution is shot from both ends and matched at V's minimum.");
 
     // The dialog's own objects of the three first families.
     PotentialChoice(WoodsSaxonPotential& woodsSaxon, PowerPotential& oscillator, SquareWell& well);
@@ -51,9 +51,15 @@ class PotentialChoice {
     // One of the three first families at its default settings: the search
     // and the views do all as they always did.
     bool Classic() const;
-    // The shooting method integrates from x = 0 and mirrors: even only.
-    bool Shootable() const { return current_->IsEven(); }
+    // The shooting method integrates an even V from x = 0 and mirrors; any
+    // other V is shot from both ends.
+    bool TwoSided() const { return !current_->IsEven(); }
     RangeSamples Samples() const;
+    // The search's range for the current potential: shot from both ends, its
+    // ceiling goes no higher than the continuum edge (the grid's own states
+    // above it are no levels), and where V falls without bound on a side, to
+    // its bottom (no level is bound).
+    SearchRange CapAtContinuum(SearchRange range) const;
     // Half the interval levels are normalised on for the current potential,
     // given the search's bounds.
     double NormalisationHalfWidth(SearchRange bounds) const;
@@ -76,6 +82,7 @@ class PotentialChoice {
     std::array<std::vector<double>, 8> values_;  // by FamilyId
     FamilyId family_ = FamilyId::Oscillator;
     const Potential* current_ = &oscillator_;
+    std::optional<double> boundEnd_;  // spectrum::BoundStatesEnd of a V shot from both ends
 };
 
 // The settings dialog of one family: a field a setting (or the formula's

@@ -36,11 +36,15 @@ LevelSearch::LevelSearch() {
         psi->Resize(model::kSamples);
         psi->SetMassFactor(model::kMassFactor);
     }
+    for (SampledFunction* half : {&leftHalf_, &rightHalf_})
+        half->SetRange(model::kGridMin, model::kGridMax);
 }
 
-void LevelSearch::SetPotential(const RealFunction* v) {
+void LevelSearch::SetPotential(const RealFunction* v, bool twoSided) {
     for (WaveFunction* psi : {&work_, &lower_, &upper_})
         psi->SetPotential(v);
+    twoSided_ = twoSided && v != nullptr;
+    if (twoSided_) shot_.SetPotential(v, work_, model::kMassFactor);
 }
 
 void LevelSearch::SetGrowthLimit(double limit) {
@@ -54,6 +58,10 @@ void LevelSearch::BeginPrediction() {
 }
 
 void LevelSearch::Predict(double energy) {
+    if (twoSided_) {
+        predicted_ = shot_.Shoot(energy, lower_, &leftHalf_, &rightHalf_);
+        return;
+    }
     work_.Integrate(0, energy);
     std::swap(lower_, work_);
 }
@@ -71,13 +79,13 @@ LevelSearch::Step LevelSearch::TakeStep(const SearchRange& range) {
             Start(range);
             return Step::Started;
         case Phase::Scan:
-            return Scan();
+            return twoSided_ ? ScanTwoSided() : Scan();
         case Phase::NextLevel:
             return NextLevel();
         case Phase::Bisect:
             break;
     }
-    return Bisect();
+    return twoSided_ ? BisectTwoSided() : Bisect();
 }
 
 void LevelSearch::MoveOn() {
@@ -85,6 +93,10 @@ void LevelSearch::MoveOn() {
 }
 
 bool LevelSearch::Converged() const {
+    // Both halves of a two-sided shot decay at any energy: only the bracket tells.
+    if (twoSided_)
+        return bracket_.phase == Phase::Bisect &&
+               std::fabs(bracket_.low - bracket_.high) < kBracketTolerance;
     const bool decayed = Modulus(lower_.Value(kDecayProbe)) < kDecayThreshold &&
                          Modulus(upper_.Value(kDecayProbe)) < kDecayThreshold;
     return decayed || std::fabs(bracket_.low - bracket_.high) < kBracketTolerance;
@@ -93,8 +105,9 @@ bool LevelSearch::Converged() const {
 bool LevelSearch::Record(int ticks) {
     if (count_ >= kMaxLevels) return false;
     searching_ = false;
-    levels_[count_] = {static_cast<int>(count_), bracket_.parity,
-                       (bracket_.high + bracket_.low) * 0.5, ticks};
+    const double energy = (bracket_.high + bracket_.low) * 0.5;
+    levels_[count_] = {static_cast<int>(count_), bracket_.parity, energy, ticks};
+    if (twoSided_) levels_[count_].nodes = ShootWork(energy).nodes;
     ++count_;
     return true;
 }
@@ -103,8 +116,14 @@ void LevelSearch::Start(const SearchRange& range) {
     bracket_.ceiling = range.ceiling;
     bracket_.low = range.bottom;
     bracket_.high = range.bottom + kScanStep;
-    bracket_.parity = 0;
-    IntegrateBracket();
+    bracket_.parity = twoSided_ ? SearchLevel::kNoParity : 0;
+    if (twoSided_) {
+        // A ceiling this low (no level is bound) leaves no bracket to scan.
+        bracket_.high = std::fmax(std::fmin(bracket_.high, range.ceiling), range.bottom);
+        StartTwoSided();
+    } else {
+        IntegrateBracket();
+    }
     count_ = 0;
 }
 
@@ -119,6 +138,10 @@ LevelSearch::Step LevelSearch::Scan() {
 LevelSearch::Step LevelSearch::NextLevel() {
     bracket_.low = bracket_.high;
     if (AdvanceScan(bracket_.low)) return Step::ScanEnded;
+    if (twoSided_) {
+        StartTwoSided();
+        return Step::Moved;
+    }
     bracket_.parity = bracket_.parity == 0 ? 1 : 0;
     IntegrateBracket();
     return Step::Moved;
@@ -161,4 +184,53 @@ bool LevelSearch::AdvanceScan(double previousEnd) {
         return false;
     }
     return true;
+}
+
+// ---- Shot from both ends ----------------------------------------------------
+// The scan looks for a rise in the number of levels below the bracket's upper
+// end; the bisection halves on the mismatch's sign while the bracket holds one
+// level, and on that number while it holds more.
+
+ShotResult LevelSearch::ShootWork(double energy) {
+    return shot_.Shoot(energy, work_);
+}
+
+void LevelSearch::StartTwoSided() {
+    lowerShot_ = ShootWork(bracket_.low);
+    std::swap(lower_, work_);
+    upperShot_ = ShootWork(bracket_.high);
+    std::swap(upper_, work_);
+    bracket_.lowSign = lowerShot_.mismatch > 0.0 ? 1.0 : -1.0;
+    bracket_.lowBelow = lowerShot_.levelsBelow;
+    bracket_.highBelow = upperShot_.levelsBelow;
+    bracket_.phase = bracket_.highBelow > bracket_.lowBelow ? Phase::Bisect : Phase::Scan;
+}
+
+LevelSearch::Step LevelSearch::ScanTwoSided() {
+    if (AdvanceScan(bracket_.high)) return Step::ScanEnded;
+    upperShot_ = ShootWork(bracket_.high);
+    std::swap(upper_, work_);
+    bracket_.highBelow = upperShot_.levelsBelow;
+    if (bracket_.highBelow > bracket_.lowBelow) bracket_.phase = Phase::Bisect;
+    return Step::Moved;
+}
+
+LevelSearch::Step LevelSearch::BisectTwoSided() {
+    const double e = (bracket_.high + bracket_.low) * 0.5;
+    const ShotResult shot = ShootWork(e);
+    const bool below = bracket_.highBelow - bracket_.lowBelow > 1
+                           ? shot.levelsBelow <= bracket_.lowBelow
+                           : bracket_.lowSign * shot.mismatch > 0.0;
+    if (below) {
+        bracket_.low = e;
+        lowerShot_ = shot;
+        std::swap(lower_, work_);
+    } else {
+        bracket_.high = e;
+        bracket_.highBelow = shot.levelsBelow;
+        upperShot_ = shot;
+        std::swap(upper_, work_);
+    }
+    midpoint_ = e;
+    return Step::Bisected;
 }

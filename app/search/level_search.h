@@ -12,14 +12,20 @@
 
 #include "real_function.h"
 #include "search_bounds.h"
+#include "two_sided_shot.h"
 #include "wave_function.h"
 
 // A level the search has recorded.
 struct SearchLevel {
+    // The parity of a level shot from both ends: none.
+    static constexpr std::uint8_t kNoParity = 2;
+
     int index = 0;            // in the order of recording, 0 first
     std::uint8_t parity = 0;  // the starting values it was shot with: 0 even, 1 odd
     double energy = 0.0;
-    int ticks = 0;  // timer ticks from the press of "Play" to the recording
+    int ticks = 0;   // timer ticks from the press of "Play" to the recording
+    int nodes = -1;  // of the matched solution, shot from both ends; -1 from the centre
+    bool TwoSided() const { return parity == kNoParity; }
 };
 
 class LevelSearch {
@@ -40,6 +46,10 @@ class LevelSearch {
         double ceiling = 0.0;
         std::uint8_t parity = 0;
         double lowSign = 1.0;  // the sign far out of the lower end's solution
+        // Shot from both ends: the levels below each end (the lower end's is
+        // the index of the level sought); lowSign is its mismatch's sign.
+        int lowBelow = 0;
+        int highBelow = 0;
     };
 
     // What a step did: began afresh (no levels yet), moved the bracket, moved its
@@ -50,7 +60,10 @@ class LevelSearch {
     LevelSearch();
 
     // The potential and how far a shot solution may grow before it stops.
-    void SetPotential(const RealFunction* v);
+    // twoSided: V is not even, and every solution is shot from both ends and
+    // matched at V's least value; the levels come in order of energy, with
+    // their nodes and no parity.
+    void SetPotential(const RealFunction* v, bool twoSided = false);
     void SetGrowthLimit(double limit);
 
     // "Predictor": the search stands back for a prediction, then the even
@@ -87,6 +100,17 @@ class LevelSearch {
     // the search's (its samples are scratch).
     const WaveFunction& Work() const { return work_; }
 
+    // Shot from both ends: the prediction's two halves, each carried a little
+    // past the matching point, and what the last shots at the prediction and
+    // at the bracket's ends gave.
+    bool TwoSided() const { return twoSided_; }
+    const TwoSidedShot& Shot() const { return shot_; }
+    const SampledFunction& LeftHalf() const { return leftHalf_; }
+    const SampledFunction& RightHalf() const { return rightHalf_; }
+    const ShotResult& PredictionShot() const { return predicted_; }
+    const ShotResult& LowerShot() const { return lowerShot_; }
+    const ShotResult& UpperShot() const { return upperShot_; }
+
     // For benchmarks and tests: a step from a bracket of their choosing.
     void SetBracket(const Bracket& bracket) { bracket_ = bracket; }
 
@@ -97,7 +121,19 @@ class LevelSearch {
     Step Bisect();
     void IntegrateBracket();
     bool AdvanceScan(double previousEnd);
+    // Shot from both ends into work_.
+    ShotResult ShootWork(double energy);
+    void StartTwoSided();
+    Step ScanTwoSided();
+    Step BisectTwoSided();
 
+    bool twoSided_ = false;
+    TwoSidedShot shot_;
+    SampledFunction leftHalf_;
+    SampledFunction rightHalf_;
+    ShotResult predicted_;
+    ShotResult lowerShot_;
+    ShotResult upperShot_;
     WaveFunction work_;
     WaveFunction lower_;
     WaveFunction upper_;

@@ -1,9 +1,30 @@
 #include "level_views.h"
 
+#include <cmath>
+
 #include "level_tail.h"
 #include "model.h"
 #include "portable_numbers.h"
 #include "potential_choice.h"
+
+namespace {
+
+// The real part of a function on [from, to] only: elsewhere nothing is drawn.
+class SpanRealPart : public RealFunction {
+  public:
+    SpanRealPart(const SampledFunction& f, double from, double to)
+        : re_(&f), from_(from), to_(to) {}
+    double Value(double x) const override { return Inside(x) ? re_.Value(x) : NAN; }
+    double Derivative(double x) const override { return Inside(x) ? re_.Derivative(x) : NAN; }
+
+  private:
+    bool Inside(double x) const { return from_ <= x && x <= to_; }
+    RealPartView re_;
+    double from_;
+    double to_;
+};
+
+}  // namespace
 
 LevelViews::LevelViews(BufferImage& frame, CurveStyles& styles)
     : frame_(frame), styles_(styles), levelRe_(&level_), levelDensity_(&level_) {
@@ -12,6 +33,8 @@ LevelViews::LevelViews(BufferImage& frame, CurveStyles& styles)
     level_.SetRange(model::kGridMin, model::kGridMax);
     level_.Resize(model::kSamples);
     level_.SetMassFactor(model::kMassFactor);
+    wholeGrid_.SetInterval({model::kGridMin, model::kGridMax});
+    wholeGrid_.SetSteps(static_cast<std::uint16_t>(model::kSamples - 1));
 }
 
 void LevelViews::SetViews(const ViewFrames& views) {
@@ -34,9 +57,10 @@ void LevelViews::SetViews(const ViewFrames& views) {
     canvasZoom_ = std::move(zoom);
 }
 
-void LevelViews::SetPotential(const RealFunction* v, bool classic) {
+void LevelViews::SetPotential(const RealFunction* v, bool classic, bool twoSided) {
     level_.SetPotential(v);
     classic_ = classic;
+    if (twoSided && v != nullptr) shot_.SetPotential(v, level_, model::kMassFactor);
 }
 
 void LevelViews::SetNormalisation(double halfWidth, double growthLimit) {
@@ -59,8 +83,12 @@ void LevelViews::DrawNormal(const RealFunction& v, const LevelSearch& search, bo
     const DensityView lowerDensity(&search.Lower());
     plot.DrawAxes();
     plot.PlotFunction(v, styles_.Profile(S::kPotential), 0.0);
+    if (search.TwoSided()) MarkMatchingPoint(search);
     if (search.CurrentPhase() == LevelSearch::Phase::Start) {
-        if (search.PredictionShown() && search.Lower().HasSamples()) {
+        if (search.TwoSided() && search.PredictionShown() && search.Lower().HasSamples()) {
+            plot.PlotFunction(lowerDensity, styles_.Profile(S::kDensity), 0.0);
+            DrawHalves(search);
+        } else if (search.PredictionShown() && search.Lower().HasSamples()) {
             plot.PlotFunction(lowerRe, styles_.Profile(S::kReal), 0.0);
             plot.PlotFunction(lowerDensity, styles_.Profile(S::kDensity), 0.0);
         }
@@ -73,6 +101,28 @@ void LevelViews::DrawNormal(const RealFunction& v, const LevelSearch& search, bo
         plot.PlotFunction(lowerDensity, styles_.Profile(S::kDensity), 0.0);
         if (search.Lower().HasSamples()) plot.PlotFunction(lowerRe, styles_.Profile(S::kReal), 0.0);
     }
+}
+
+// The left half in the real part's blue, the right half in violet, each
+// carried past the matching point: where they part there, the energy is not
+// a level.
+void LevelViews::DrawHalves(const LevelSearch& search) {
+    using S = CurveStyles;
+    const double match = search.Shot().MatchX();
+    const SpanRealPart left(search.LeftHalf(), model::kGridMin, match + TwoSidedShot::kOverlap);
+    const SpanRealPart right(search.RightHalf(), match - TwoSidedShot::kOverlap, model::kGridMax);
+    plotNormal_->PlotFunction(left, styles_.Profile(S::kReal), 0.0);
+    plotNormal_->PlotFunction(right, styles_.Profile(S::kUpperBracket), 0.0);
+}
+
+// A cyan line up the picture at the matching point.
+void LevelViews::MarkMatchingPoint(const LevelSearch& search) {
+    PlotCanvas& canvas = *canvasNormal_;
+    StrokeProfile* const saved = canvas.profile;
+    canvas.profile = styles_.Profile(CurveStyles::kUnused);
+    const double x = search.Shot().MatchX();
+    canvas.Line(Vector2(x, canvas.MinY()), Vector2(x, canvas.MaxY()));
+    canvas.profile = saved;
 }
 
 void LevelViews::DrawZoom(const RealFunction& v, std::span<const SearchLevel> levels) {
@@ -95,9 +145,14 @@ void LevelViews::ShowLevel(std::size_t i, const SearchLevel& level) {
         level_.CopyFrom(copy.function);
         return;
     }
-    level_.Integrate(level.parity, level.energy);
-    if (!classic_) TrimDivergentTail(level_, level.energy);
-    integrator_.Normalize(level_);
+    if (level.TwoSided()) {
+        shot_.Shoot(level.energy, level_);
+        wholeGrid_.Normalize(level_);
+    } else {
+        level_.Integrate(level.parity, level.energy);
+        if (!classic_) TrimDivergentTail(level_, level.energy);
+        integrator_.Normalize(level_);
+    }
     copy.valid = key && copy.function.CopyFrom(level_);
     if (key) copy.key = *key;
 }

@@ -28,8 +28,9 @@ class LevelViews {
     void SetViews(const ViewFrames& views);
     // The potential the levels are integrated in. The start's three
     // potentials (classic) are drawn as they always were; the others have
-    // their levels' divergent tails cut.
-    void SetPotential(const RealFunction* v, bool classic);
+    // their levels' divergent tails cut. twoSided: V is not even, its levels
+    // are shot from both ends and normalised on the whole grid.
+    void SetPotential(const RealFunction* v, bool classic, bool twoSided = false);
     // The interval a level is normalised on, and how far its shot solution
     // may grow.
     void SetNormalisation(double halfWidth, double growthLimit);
@@ -67,6 +68,10 @@ class LevelViews {
     // Integrates and normalises the level into level_, or copies back what
     // that gave last time from the very same inputs.
     void ShowLevel(std::size_t i, const SearchLevel& level);
+    // Shot from both ends: the prediction's two halves, and a mark at the
+    // matching point.
+    void DrawHalves(const LevelSearch& search);
+    void MarkMatchingPoint(const LevelSearch& search);
 
     BufferImage& frame_;
     CurveStyles& styles_;
@@ -76,6 +81,8 @@ class LevelViews {
     std::unique_ptr<Plotter> plotNormal_;
     std::unique_ptr<Plotter> plotZoom_;
     Integrator integrator_;
+    Integrator wholeGrid_;  // where a level shot from both ends is normalised
+    TwoSidedShot shot_;
     WaveFunction level_;
     RealPartView levelRe_;
     DensityView levelDensity_;

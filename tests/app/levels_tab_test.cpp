@@ -109,7 +109,9 @@ TEST(LevelsTab, SolvesOncePerPotential) {
         [&] {
             ++solves;
             AccurateLevelTable t;
-            t.rows.push_back({spectrum::Level{0, 0, {}, key == "a" ? -1.0 : -2.0}, {}, {}});
+            spectrum::Level level;
+            level.energy = key == "a" ? -1.0 : -2.0;
+            t.rows.push_back({level, {}, {}});
             return t;
         },
         [&] { return key; }, [&] { return std::span<const SearchLevel>(recorded); });

@@ -251,26 +251,23 @@ TEST(Settings, FormulaStartsAsTheOscillator) {
     EXPECT_EQ(chosen.Formula().Text(), "x^2 - 8");
 }
 
-// Not even: no "Predictor", "Buscar" or "Play", and a note that says why, until
-// an even potential is chosen.
-TEST(Settings, FormulaThatIsNotEvenCannotBeSearched) {
+// Not even: "Predictor", "Buscar" and "Play" stay, the note says how the
+// search goes, until an even potential is chosen.
+TEST(Settings, FormulaThatIsNotEvenIsShotFromBothEnds) {
     HeadlessSession s(true);
     Choose(s, FamilyId::Formula);
     EXPECT_EQ(s.Platform().ControlText(res::kPotentialNote), "");
     ASSERT_EQ(s.ChangeSettings({"x^2 - 8 + x"}), std::nullopt);
-    for (int id : {res::kPredictor, res::kSearch, res::kPlay}) {
-        EXPECT_FALSE(s.Platform().IsEnabled(id));
-        s.Click(id);
-    }
+    for (int id : {res::kPredictor, res::kSearch, res::kPlay})
+        EXPECT_TRUE(s.Platform().IsEnabled(id));
     s.PressEnter();
-    EXPECT_EQ(static_cast<int>(s.Dialog().Search().CurrentPhase()), 0);
-    EXPECT_EQ(s.Dialog().Search().PredictionShown(), 0);
+    EXPECT_TRUE(s.Dialog().Search().PredictionShown());
+    EXPECT_TRUE(s.Dialog().Search().TwoSided());
     EXPECT_EQ(s.Platform().ControlText(res::kPotentialNote), PotentialChoice::kNotEvenNote);
     EXPECT_FALSE(s.Dialog().CurrentPotentialInfo().even);
 
     Choose(s, FamilyId::Oscillator);
-    for (int id : {res::kPredictor, res::kSearch, res::kPlay})
-        EXPECT_TRUE(s.Platform().IsEnabled(id));
+    EXPECT_FALSE(s.Dialog().Search().TwoSided());
     EXPECT_EQ(s.Platform().ControlText(res::kPotentialNote), "");
 }
 

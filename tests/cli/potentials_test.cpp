@@ -121,13 +121,9 @@ TEST(Potentials, BadInputExitsTwoWithOneLineAndWritesNothing) {
          "velquor-cli levels: --formula 'x^2 - 8)': unexpected ')' at position 7"},
         {Args({"predict", "--energy", "-5", "--formula", "1/x"}),
          "velquor-cli predict: --formula '1/x': V is not finite at x = 0"},
-        {Args({"levels", "--formula", "x^3"}),
-         "velquor-cli levels: --formula 'x^3': V(x) is not even, and the shooting method "
-         "integrates from x = 0 and mirrors; give an even formula"},
-        {Args({"render", "--view", "normal", "--formula", "x^3", "--steps", "1", "--output"})
-             << png,
-         "velquor-cli render: --formula 'x^3': V(x) is not even, and the shooting method "
-         "integrates from x = 0 and mirrors; give an even formula"},
+        {Args({"predict", "--energy", "-5", "--formula", "x^3", "--parity", "odd"}),
+         "velquor-cli predict: --parity: V(x) is not even; its solution is shot from both ends "
+         "and has no parity"},
         {Args({"levels", "--formula", "x^2", "--potential", "well"}),
          "velquor-cli levels: --formula and --potential exclude one another; give one"},
         {Args({"levels", "--formula", "x^2", "--set", "depth=-1"}),

@@ -63,6 +63,24 @@ std::vector<Scene> Scenes() {
          {"--view", "zoom", "--levels", "all"},
          1,
          [](HeadlessSession& s) { PlayLevels(s, 99); }},
+        {"MorsePredictionShotFromBothEnds",
+         {"--view", "normal", "--formula", "8*(1 - exp(-(x - 0.5)))^2 - 8", "--energy", "-6.5"},
+         0,
+         [](HeadlessSession& s) {
+             s.SelectPotential("Formula");
+             s.ChangeSettings({"8*(1 - exp(-(x - 0.5)))^2 - 8"});
+             s.TypeEnergy("-6.5");
+             s.Click(res::kPredictor);
+         }},
+        {"MorseWhileSearching",
+         {"--view", "normal", "--formula", "8*(1 - exp(-(x - 0.5)))^2 - 8", "--steps", "40"},
+         0,
+         [](HeadlessSession& s) {
+             s.SelectPotential("Formula");
+             s.ChangeSettings({"8*(1 - exp(-(x - 0.5)))^2 - 8"});
+             for (int i = 0; i < 40; ++i)
+                 s.Click(res::kSearch);
+         }},
         {"EvolutionOfTheLowestTwo",
          {"--view", "evolution", "--states", "0,1", "--time", "1.1"},
          res::kEvolutionTab,

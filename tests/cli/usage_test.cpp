@@ -22,8 +22,10 @@ std::vector<BadInput> BadInputs() {
     const QStringList render{"render", "--view", "zoom"};
     const QString out = "DIR/p.png";
     return {
-        {"NoCommand", {}, {"no command", "levels, predict, render, evolve or potentials"}},
-        {"UnknownCommand", {"draw"}, {"'draw'", "levels, predict, render, evolve or potentials"}},
+        {"NoCommand", {}, {"no command", "levels, predict, render, evolve, packet or potentials"}},
+        {"UnknownCommand",
+         {"draw"},
+         {"'draw'", "levels, predict, render, evolve, packet or potentials"}},
         {"OptionBeforeCommand", {"--potential", "well"}, {"'--potential'", "--help and --version"}},
         {"UnknownOption",
          {"levels", "--colour", "red"},

@@ -94,7 +94,7 @@ class SettingsTest : public QObject {
         QCOMPARE(SettingsDialog::RecentFormulas().mid(0, 2),
                  (QStringList{QStringLiteral("x^3"), QStringLiteral("x^4/10 - 8")}));
         QCOMPARE(dlg.Choice().Formula().Text(), std::string("x^3"));
-        QVERIFY(!ControlOf<QPushButton>(*window, res::kSearch)->isEnabled());
+        QVERIFY(ControlOf<QPushButton>(*window, res::kSearch)->isEnabled());
         QCOMPARE(qobject_cast<QLabel*>(window->Control(res::kPotentialNote))->text(),
                  QString::fromUtf8(PotentialChoice::kNotEvenNote));
 
