@@ -247,10 +247,6 @@ std::unique_ptr<HeadlessSession> OpenSession(const PotentialRequest& request) {
         if (std::optional<std::string> refused =
                 scenario::Open(session->Dialog(), session->Platform(), s))
             throw UsageError("--scenario: " + *refused);
-        if (shooting && !session->Platform().IsEnabled(res::kSearch))
-            throw UsageError(
-                "--scenario: V(x) is not even, and the shooting method integrates "
-                "from x = 0 and mirrors; give an even potential");
         return session;
     }
     const std::optional<std::string> refused = session->ChangeSettings(request.fields);

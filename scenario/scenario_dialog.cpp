@@ -32,7 +32,7 @@ std::optional<std::string> ChoosePotential(CWaveDlg& dlg, DialogPlatform& platfo
 
 void SetEnergy(CWaveDlg& dlg, DialogPlatform& platform, const Scenario& s) {
     platform.SetControlText(res::kEnergy, ExactNumber(s.energy));
-    if (s.predictor && dlg.Choice().Shootable()) {
+    if (s.predictor) {
         dlg.OnCommand(res::kPredictor);
     } else {
         dlg.UpdateData(true);
