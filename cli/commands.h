@@ -16,5 +16,7 @@ int RunRender(const Args& args);
 int RunEvolve(const Args& args);
 int RunPacket(const Args& args);
 int RunPotentials(const Args& args);
+int RunTransmission(const Args& args);
+int RunResonances(const Args& args);
 
 }  // namespace cli

@@ -26,6 +26,8 @@ constexpr const char* kHelpStart =
     "  evolve   print the norm, <x>, <x^2> and <E> of a superposition of levels in time\n"
     "  packet   send a wave packet along the open line: where its probability goes\n"
     "  potentials  list every potential family, its formula and its settings\n"
+    "  transmission  print the transmission and reflection of a wave at energies\n"
+    "  resonances  print the resonances (poles of the transmission) in an energy range\n"
     "\n";
 
 constexpr const char* kHelpEnd =
@@ -98,7 +100,9 @@ int main(int argc, char** argv) {
     try {
         if (args.empty())
             throw cli::UsageError(
-                "no command; give levels, predict, render, evolve, packet or potentials (see " +
+                "no command; give levels, predict, render, evolve, packet, potentials, "
+                "transmission or "
+                "resonances (see " +
                 std::string(cli::kProgram) + " --help)");
         const std::string command = args.front();
         if (command == "--help" || command == "-h") {
@@ -117,12 +121,16 @@ int main(int argc, char** argv) {
         if (command == "evolve") return cli::RunEvolve(options);
         if (command == "packet") return cli::RunPacket(options);
         if (command == "potentials") return cli::RunPotentials(options);
+        if (command == "transmission") return cli::RunTransmission(options);
+        if (command == "resonances") return cli::RunResonances(options);
         context.clear();
         if (command.starts_with('-'))
             throw cli::UsageError("unknown option '" + command +
                                   "'; before the command only --help and --version are accepted");
-        throw cli::UsageError("unknown command '" + command +
-                              "'; give levels, predict, render, evolve, packet or potentials");
+        throw cli::UsageError(
+            "unknown command '" + command +
+            "'; give levels, predict, render, evolve, packet, potentials, transmission or "
+            "resonances");
     } catch (const cli::UsageError& e) {
         return Fail(cli::kExitUsage, context, e.what());
     } catch (const cli::WriteError& e) {

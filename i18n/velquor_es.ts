@@ -268,8 +268,8 @@
         <translation>Enter a time between 0 and 1000.</translation>
     </message>
     <message>
-        <source>V(x) is not even: each trial solution is shot from both ends and matched at V&apos;s minimum.</source>
-        <translation>V(x) is not even: each trial solution is shot from both ends and matched at V&apos;s minimum.</translation>
+        <source>V(x) is not even: shot from both ends, matched at V&apos;s minimum (cyan).</source>
+        <translation>V(x) is not even: shot from both ends, matched at V&apos;s minimum (cyan).</translation>
     </message>
 </context>
 </TS>

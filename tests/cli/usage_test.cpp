@@ -22,10 +22,14 @@ std::vector<BadInput> BadInputs() {
     const QStringList render{"render", "--view", "zoom"};
     const QString out = "DIR/p.png";
     return {
-        {"NoCommand", {}, {"no command", "levels, predict, render, evolve, packet or potentials"}},
+        {"NoCommand",
+         {},
+         {"no command",
+          "levels, predict, render, evolve, packet, potentials, transmission or resonances"}},
         {"UnknownCommand",
          {"draw"},
-         {"'draw'", "levels, predict, render, evolve, packet or potentials"}},
+         {"'draw'",
+          "levels, predict, render, evolve, packet, potentials, transmission or resonances"}},
         {"OptionBeforeCommand", {"--potential", "well"}, {"'--potential'", "--help and --version"}},
         {"UnknownOption",
          {"levels", "--colour", "red"},
