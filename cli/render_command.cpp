@@ -86,7 +86,9 @@ void SavePng(const picture::Picture& image, const std::string& path) {
 
 int RunRender(const Args& args) {
     const Option viewOption{"view", "VIEW",
-                            "normal, zoom, evolution or packet: a tab of the window.", ""};
+                            "normal, zoom, evolution or packet: a tab of the window (with "
+                            "--scenario, its tab unless given).",
+                            ""};
     const Option energyOption{"energy", "E", "Type E into the energy box and press \"Predictor\".",
                               ""};
     const Option stepsOption{
@@ -128,10 +130,13 @@ int RunRender(const Args& args) {
     if (!given) return kExitOk;
     const Arguments& parser = *given;
 
-    if (!parser.IsSet(viewOption))
+    const bool fromScenario = parser.IsSet(ScenarioOption());
+    if (!parser.IsSet(viewOption) && !fromScenario)
         throw UsageError("--view is required; give normal, zoom, evolution or packet");
-    const std::string view =
-        ParseChoice("--view", parser.Value(viewOption), {"normal", "zoom", "evolution", "packet"});
+    const std::string view = parser.IsSet(viewOption)
+                                 ? ParseChoice("--view", parser.Value(viewOption),
+                                               {"normal", "zoom", "evolution", "packet"})
+                                 : "";
     const bool evolution = view == "evolution";
     const bool packet = view == "packet";
     const bool evolutionOptions = parser.IsSet(StatesOption()) || parser.IsSet(WeightsOption()) ||
@@ -144,7 +149,10 @@ int RunRender(const Args& args) {
         throw UsageError("--x0, --k0, --sigma and --split go with --view packet");
     if (parser.IsSet(timeOption) && !evolution && !packet)
         throw UsageError("--time goes with --view evolution or packet");
-    const EvolutionRequest evolutionSpec = evolution ? ReadEvolution(parser) : EvolutionRequest{};
+    // A scenario's band stands unless --states is given.
+    const bool newEvolution = evolution && !(fromScenario && !parser.IsSet(StatesOption()));
+    const EvolutionRequest evolutionSpec =
+        newEvolution ? ReadEvolution(parser) : EvolutionRequest{};
     const PacketRequest packetSpec = packet ? ReadPacket(parser) : PacketRequest{};
     const double time =
         packet ? ReadPacketTime(parser, timeOption, 0.0) : ReadTime(parser, timeOption, 0.0);
@@ -154,7 +162,8 @@ int RunRender(const Args& args) {
         parser.IsSet(energyOption) + parser.IsSet(stepsOption) + parser.IsSet(levelsOption);
     if (actions > 1)
         throw UsageError("--energy, --steps and --levels exclude one another; give at most one");
-    const PotentialRequest request = ReadPotential(parser);
+    PotentialRequest request = ReadPotential(parser);
+    request.whole = true;
     const FamilyInfo& potential = *request.potential;
     const std::unique_ptr<HeadlessSession> opened = OpenSession(request);
     HeadlessSession& session = *opened;
@@ -200,8 +209,13 @@ int RunRender(const Args& args) {
                              " levels below its ceiling; give 0 to " + std::to_string(found) +
                              " or all");
     }
+    if (view == "normal") session.SelectTab(0);
     if (view == "zoom") session.SelectTab(1);
-    if (evolution) ApplyEvolution(session, evolutionSpec, time);
+    if (newEvolution) ApplyEvolution(session, evolutionSpec, time);
+    if (evolution && !newEvolution) {
+        session.SelectTab(res::kEvolutionTab);
+        if (parser.IsSet(timeOption)) session.Dialog().Evolution().SetTime(time);
+    }
     if (packet) ApplyPacket(session, packetSpec, time);
 
     const std::vector<std::uint8_t>& frame = session.Paint();
