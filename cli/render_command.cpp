@@ -83,7 +83,10 @@ void SavePng(const picture::Picture& image, const std::string& path) {
 }  // namespace
 
 int RunRender(const Args& args) {
-    const Option viewOption{"view", "VIEW", "normal, zoom or evolution: a tab of the window.", ""};
+    const Option viewOption{"view", "VIEW",
+                            "normal, zoom or evolution: a tab of the window (with --scenario, "
+                            "its tab unless given).",
+                            ""};
     const Option energyOption{"energy", "E", "Type E into the energy box and press \"Predictor\".",
                               ""};
     const Option stepsOption{
@@ -117,16 +120,22 @@ int RunRender(const Args& args) {
     if (!given) return kExitOk;
     const Arguments& parser = *given;
 
-    if (!parser.IsSet(viewOption))
+    const bool fromScenario = parser.IsSet(ScenarioOption());
+    if (!parser.IsSet(viewOption) && !fromScenario)
         throw UsageError("--view is required; give normal, zoom or evolution");
     const std::string view =
-        ParseChoice("--view", parser.Value(viewOption), {"normal", "zoom", "evolution"});
+        parser.IsSet(viewOption)
+            ? ParseChoice("--view", parser.Value(viewOption), {"normal", "zoom", "evolution"})
+            : "";
     const bool evolution = view == "evolution";
     const bool evolutionOptions = parser.IsSet(StatesOption()) || parser.IsSet(WeightsOption()) ||
                                   parser.IsSet(PhasesOption()) || parser.IsSet(timeOption);
     if (evolutionOptions && !evolution)
         throw UsageError("--states, --weights, --phases and --time go with --view evolution");
-    const EvolutionRequest evolutionSpec = evolution ? ReadEvolution(parser) : EvolutionRequest{};
+    // A scenario's band stands unless --states is given.
+    const bool newEvolution = evolution && !(fromScenario && !parser.IsSet(StatesOption()));
+    const EvolutionRequest evolutionSpec =
+        newEvolution ? ReadEvolution(parser) : EvolutionRequest{};
     const double time = ReadTime(parser, timeOption, 0.0);
     if (!parser.IsSet(outputOption))
         throw UsageError("--output is required; give a file name ending in .png");
@@ -134,7 +143,8 @@ int RunRender(const Args& args) {
         parser.IsSet(energyOption) + parser.IsSet(stepsOption) + parser.IsSet(levelsOption);
     if (actions > 1)
         throw UsageError("--energy, --steps and --levels exclude one another; give at most one");
-    const PotentialRequest request = ReadPotential(parser);
+    PotentialRequest request = ReadPotential(parser);
+    request.whole = true;
     const FamilyInfo& potential = *request.potential;
     const std::unique_ptr<HeadlessSession> opened = OpenSession(request);
     HeadlessSession& session = *opened;
@@ -180,8 +190,13 @@ int RunRender(const Args& args) {
                              " levels below its ceiling; give 0 to " + std::to_string(found) +
                              " or all");
     }
+    if (view == "normal") session.SelectTab(0);
     if (view == "zoom") session.SelectTab(1);
-    if (evolution) ApplyEvolution(session, evolutionSpec, time);
+    if (newEvolution) ApplyEvolution(session, evolutionSpec, time);
+    if (evolution && !newEvolution) {
+        session.SelectTab(res::kEvolutionTab);
+        if (parser.IsSet(timeOption)) session.Dialog().Evolution().SetTime(time);
+    }
 
     const std::vector<std::uint8_t>& frame = session.Paint();
     SavePng(picture::FramePicture(frame.data(), session.Platform().frameWidth,
