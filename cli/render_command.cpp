@@ -94,7 +94,8 @@ void ShowTransmission(HeadlessSession& session, const PotentialRequest& request,
                                       : "--potential " + std::string(request.potential->name);
         std::string problem = tab.Problem();
         problem.pop_back();  // the full stop
-        throw UsageError(which + ": " + problem + "; give a potential that levels off on both sides");
+        throw UsageError(which + ": " + problem +
+                         "; give a potential that levels off on both sides");
     }
     if (energyText.empty()) return;
     const double e = ParseEnergy("--energy", energyText);

@@ -7,8 +7,8 @@
 
 namespace {
 
-constexpr double kMargin = 12.0;      // pixels between the panels and the frame
-constexpr double kDash = 4.0;         // pixels of a dash and of its gap
+constexpr double kMargin = 12.0;  // pixels between the panels and the frame
+constexpr double kDash = 4.0;     // pixels of a dash and of its gap
 constexpr double kMarkRadius = 3.0;
 constexpr double kStateShare = 0.35;  // of the state panel's height for |psi|^2's top
 
@@ -108,7 +108,8 @@ void TransmissionPicture::DrawCurvePanel(const Curves& c) {
     if (!c.marker) return;
     canvas.profile = &markProfile_;
     canvas.Line(Vector2(*c.marker, bottom), Vector2(*c.marker, top));
-    if (c.markerT) canvas.DrawDisc(canvas.ToPixel(Vector2(*c.marker, row(*c.markerT))), kMarkRadius);
+    if (c.markerT)
+        canvas.DrawDisc(canvas.ToPixel(Vector2(*c.marker, row(*c.markerT))), kMarkRadius);
     canvas.profile = saved;
 }
 

@@ -41,8 +41,7 @@ std::pair<double, double> Extremes(const scattering::Transmission& t, const Real
 }  // namespace
 
 TransmissionTab::TransmissionTab(DialogPlatform& platform, BufferImage& frame,
-                                 const TransmissionProfiles& profiles,
-                                 std::function<void()> redraw)
+                                 const TransmissionProfiles& profiles, std::function<void()> redraw)
     : platform_(platform),
       frame_(frame),
       redraw_(std::move(redraw)),
@@ -51,7 +50,9 @@ TransmissionTab::TransmissionTab(DialogPlatform& platform, BufferImage& frame,
 
 TransmissionTab::~TransmissionTab() = default;
 
-void TransmissionTab::InitControls() { ShowControls(); }
+void TransmissionTab::InitControls() {
+    ShowControls();
+}
 
 // A new potential: its continuum, and a range from its upper limit over
 // its barriers (or as deep as its wells), the marker on the first resonance.
@@ -143,9 +144,8 @@ void TransmissionTab::FillState() {
         s.v[i] = info_.v->Value(s.xs[i]);
     }
     const bool fromLeft = marker_ > transmission_->Left();
-    s.psi = transmission_->State(marker_, fromLeft ? scattering::Incoming::Left
-                                                   : scattering::Incoming::Right,
-                                 s.xs);
+    s.psi = transmission_->State(
+        marker_, fromLeft ? scattering::Incoming::Left : scattering::Incoming::Right, s.xs);
 }
 
 void TransmissionTab::Draw() {
@@ -291,9 +291,9 @@ void TransmissionTab::ShowControls() {
                       r.width);
         list += text;
     }
-    platform_.SetControlText(res::kTransmissionResonances,
-                             transmission_ ? "Resonancias: " + (list.empty() ? "ninguna" : list)
-                                           : problem_);
+    platform_.SetControlText(
+        res::kTransmissionResonances,
+        transmission_ ? "Resonancias: " + (list.empty() ? "ninguna" : list) : problem_);
     ShowMarker();
 }
 

@@ -90,8 +90,8 @@ class TransmissionTab {
 
     std::function<PotentialInfo()> source_;
     PotentialInfo info_;
-    bool stale_ = true;     // a new potential: everything from the start
-    bool computed_ = false; // the curve and the resonances for the range
+    bool stale_ = true;      // a new potential: everything from the start
+    bool computed_ = false;  // the curve and the resonances for the range
     bool shown_ = false;
     std::string problem_;
     std::unique_ptr<scattering::Transmission> transmission_;
