@@ -65,6 +65,24 @@ void BM_LevelSearch(benchmark::State& state) {
 }
 BENCHMARK(BM_LevelSearch)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
+// Every level of the Morse potential, shot from both ends, as velquor-cli
+// levels --formula finds them: the formula is applied once, then searched.
+void BM_TwoSidedSearch(benchmark::State& state) {
+    HeadlessSession session(true);
+    session.SelectPotential("Formula");
+    session.ChangeSettings({"8*(1 - exp(-(x - 0.5)))^2 - 8"});
+    int levels = 0;
+    for (auto _ : state) {
+        session.Click(res::kSearch);  // a search that starts afresh
+        levels = bench::SearchAllLevels(session);
+        state.PauseTiming();
+        session.SelectPotential("Formula");
+        state.ResumeTiming();
+    }
+    state.counters["levels"] = levels;
+}
+BENCHMARK(BM_TwoSidedSearch)->Unit(benchmark::kMillisecond);
+
 // A fresh headless session: what a command-line run pays before its search.
 void BM_SessionStart(benchmark::State& state) {
     for (auto _ : state) {

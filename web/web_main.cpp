@@ -158,14 +158,17 @@ class WebSession {
         const LevelSearch::Bracket& bracket = search.CurrentBracket();
         val levels = val::array();
         val parities = val::array();
+        val nodes = val::array();  // -1 for a level shot from the centre
         for (const SearchLevel& level : search.Levels()) {
             levels.call<void>("push", level.energy);
             parities.call<void>("push", int{level.parity});
+            nodes.call<void>("push", level.nodes);
         }
         val state = val::object();
         state.set("levelCount", static_cast<int>(search.Levels().size()));
         state.set("levels", levels);
         state.set("parities", parities);
+        state.set("nodes", nodes);
         state.set("searchState", static_cast<int>(bracket.phase));
         state.set("searching", search.Searching() ? 1 : 0);
         state.set("energy", dlg_.Energy());

@@ -22,8 +22,7 @@ class PotentialChoice {
     static constexpr const char* kStartFormula = "x^2 - 8";
     // The window's one-line note for a potential that is not even.
     static constexpr const char* kNotEvenNote =
-        "V(x) is not even: each trial solution is shot from both ends and matched at V's "
-        "minimum.";
+        "V(x) is not even: shot from both ends, matched at V's minimum (cyan).";
 
     // The dialog's own objects of the three first families.
     PotentialChoice(WoodsSaxonPotential& woodsSaxon, PowerPotential& oscillator, SquareWell& well);

@@ -89,6 +89,9 @@ LevelSearch::Step LevelSearch::TakeStep(const SearchRange& range) {
 }
 
 void LevelSearch::MoveOn() {
+    // Shot from both ends, a level whose bisection "Buscar" began is finished
+    // first: each level is recorded in turn.
+    if (twoSided_ && searching_) return;
     if (bracket_.phase == Phase::Bisect) bracket_.phase = Phase::NextLevel;
 }
 

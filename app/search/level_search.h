@@ -75,7 +75,8 @@ class LevelSearch {
 
     // One step; a search that has not begun starts at the bottom of range.
     Step TakeStep(const SearchRange& range);
-    // "Play": move past the level whose bracket is in hand.
+    // "Play": move past the level whose bracket is in hand (shot from both
+    // ends, only once it is recorded).
     void MoveOn();
     // Both bracket solutions have died away far out, or the bracket has
     // shrunk to nothing: the level is found.

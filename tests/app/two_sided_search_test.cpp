@@ -92,6 +92,21 @@ TEST(TwoSidedSearch, PredictorShootsFromBothEnds) {
     EXPECT_EQ(search.Lower().Value(0.5).x, search.LeftHalf().Value(0.5).x);
 }
 
+// "Play" after "Buscar" has begun a bisection finishes that level: each level
+// is recorded in turn.
+TEST(TwoSidedSearch, PlayFinishesTheLevelBuscarBegan) {
+    HeadlessSession s(true);
+    ChooseFormula(s, kMorse);
+    for (int i = 0; i < 24; ++i)
+        s.Click(res::kSearch);
+    ASSERT_EQ(s.Dialog().Search().CurrentPhase(), LevelSearch::Phase::Bisect);
+    s.Click(res::kPlay);
+    ASSERT_TRUE(s.RunTimer(100000));
+    ASSERT_EQ(s.Dialog().Search().Levels().size(), 1u);
+    EXPECT_EQ(s.Dialog().Search().Levels()[0].nodes, 0);
+    EXPECT_NEAR(s.Dialog().Search().Levels()[0].energy, MorseLevel(0), 2e-4);
+}
+
 // Where V falls without bound on a side no level is bound: the search
 // records none, whatever box states the grid would hold.
 TEST(TwoSidedSearch, NoLevelWhereVFalls) {

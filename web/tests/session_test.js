@@ -298,6 +298,55 @@ test("a formula typed in the settings dialog; a bad one, and a bad setting", asy
   await page.close();
 });
 
+test("the Morse potential shot from both ends: Predictor below and above, Buscar step by step, Play, Zoom", async () => {
+  const morse = "8*(1 - exp(-(x - 0.5)))^2 - 8";
+  const v = ["--formula", morse];
+  const page = await fresh();
+  await choosePotential(page, "Formula");
+  await s.click(page, "#c1020");
+  await page.keyboard.down("Control");
+  await page.keyboard.press("a");
+  await page.keyboard.up("Control");
+  await page.keyboard.type(morse);
+  let n = await s.paints(page);
+  await page.keyboard.press("Enter");
+  await s.painted(page, n);
+  await s.expectFrame(page, CLI, ["--view", "normal", ...v], "the Morse potential");
+  assert.match(await page.$eval("#c1021", (e) => e.textContent), /shot from both ends/);
+  for (const c of ["#c1005", "#c1007", "#c1008"])
+    assert.equal(await page.$eval(c, (e) => e.disabled), false);
+  // Below the ground state the halves part one way at the matching point, above it the other.
+  for (const energy of ["-6.5", "-5.9"]) {
+    await typeEnergy(page, energy);
+    n = await s.paints(page);
+    await page.keyboard.press("Enter");
+    await s.painted(page, n);
+    await s.expectFrame(page, CLI, ["--view", "normal", ...v, "--energy", energy], `Predictor at ${energy}`);
+  }
+  for (let steps = 1; steps <= 24; ++steps) {
+    await clickAndPaint(page, "#c1007");
+    if (steps <= 3 || steps === 24)
+      await s.expectFrame(page, CLI, ["--view", "normal", ...v, "--steps", String(steps)], `${steps} Buscar`);
+  }
+  await playToLevel(page);
+  await s.expectFrame(page, CLI, ["--view", "normal", ...v, "--levels", "1"], "Play to the first level");
+  for (let k = 2; k <= 4; ++k) await playToLevel(page);
+  const st = await state(page);
+  assert.deepEqual(st.nodes, [0, 1, 2, 3]);
+  const exact = [0, 1, 2, 3].map((k) => -8 + 4 * (k + 0.5) - 0.5 * (k + 0.5) ** 2);
+  st.levels.forEach((e, k) => assert.ok(Math.abs(e - exact[k]) < 2e-4, `level ${k}: ${e}`));
+  await clickAndPaint(page, '#c1010 .tab[data-tab="1"]');
+  await s.expectFrame(page, CLI, ["--view", "zoom", ...v, "--levels", "4"], "Zoom after four levels");
+  // One press more: the scan reaches the continuum edge and records nothing.
+  await s.click(page, "#c1008");
+  await page.waitForFunction(() => !window.velquorSession.state().timerRunning, { timeout: 60000 });
+  assert.equal((await state(page)).levelCount, 4);
+  assert.equal(await page.$eval("#c1008", (e) => e.disabled), true);
+  await s.expectFrame(page, CLI, ["--view", "zoom", ...v, "--levels", "all"], "the scan ended");
+  noProblems(page);
+  await page.close();
+});
+
 test("Niveles: the table of levels over the plot", async () => {
   const page = await fresh();
   await playToLevel(page);
