@@ -287,7 +287,7 @@ void TransmissionTab::ShowControls() {
     std::string list;
     for (const scattering::Resonance& r : resonances_) {
         char text[64];
-        std::snprintf(text, sizeof text, "%s%.6g (%.3g)", list.empty() ? "" : ", ", r.energy,
+        std::snprintf(text, sizeof text, "%s%.5g (%.2g)", list.empty() ? "" : ", ", r.energy,
                       r.width);
         list += text;
     }

@@ -75,21 +75,4 @@ within 20 save_closed || fail "the file dialog stayed open"
 cmp "$work/saved.png" "$previous" || fail "the saved picture is not velquor-cli render's file"
 echo "ok $((step + 1)) - saved"
 
-# The "Transmision" tab (its band of controls masked): the marker goes to
-# the column clicked, moves a column an arrow key, to the last column with
-# End, and follows a drag. The well's range is 0 to 4 over 624 columns.
-band="19,111 642,170"
-column_energy() { python3 -c "import sys; print(repr(0.0 + (4.0 - 0.0) * (int(sys.argv[1]) + 0.5) / 624))" "$1"; }
-click 314 86 # the "Transmision" tab: the marker on the first resonance
-expect transmission --mask "$band" --view transmission --potential well
-click $((19 + 100)) 400 # a click on the curves' panel, column 100
-expect marker-click --mask "$band" --view transmission --potential well --energy "$(column_energy 100)"
-xdotool key Right Right Right
-expect marker-keys --mask "$band" --view transmission --potential well --energy "$(column_energy 103)"
-xdotool key End
-expect marker-end --mask "$band" --view transmission --potential well --energy "$(column_energy 623)"
-xdotool mousemove --window "$main" $((19 + 40)) 250 mousedown 1 mousemove --window "$main" $((19 + 300)) 260 \
-  mousemove --window "$main" $((19 + 400)) 270 mouseup 1
-expect marker-drag --mask "$band" --view transmission --potential well --energy "$(column_energy 400)"
-
 echo "all $step steps show velquor-cli's pixels, and the saved file is its file"
