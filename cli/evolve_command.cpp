@@ -88,7 +88,13 @@ int RunEvolve(const Args& args) {
     const PotentialRequest potential = ReadPotential(*given);
     const std::unique_ptr<HeadlessSession> opened = OpenSession(potential);
     HeadlessSession& session = *opened;
-    const EvolutionRequest request = ReadEvolution(*given);
+    // A scenario's band unless --states is given.
+    const EvolutionRequest request =
+        potential.scenario && potential.scenario->evolution && !given->IsSet(StatesOption())
+            ? EvolutionRequest{potential.scenario->evolution->states,
+                               potential.scenario->evolution->weights,
+                               potential.scenario->evolution->phases}
+            : ReadEvolution(*given);
     const double to = ReadTime(*given, toOption, 10.0);
     const double step = ReadTime(*given, stepOption, 0.1);
     if (!(step > 0.0)) throw UsageError("--step must be greater than 0");

@@ -136,7 +136,7 @@ int RunLevels(const Args& args) {
         chosen.push_back(ReadPotential(*given));
     } else {
         for (const FamilyInfo* p : FirstPotentials())
-            chosen.push_back({p, {}, false});
+            chosen.push_back({p, {}, false, std::nullopt, false});
     }
 
     if (how != "shooting") {

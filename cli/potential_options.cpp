@@ -5,6 +5,7 @@
 #include "data_exchange.h"
 #include "potential_choice.h"
 #include "resources.h"
+#include "scenario_dialog.h"
 
 namespace cli {
 
@@ -143,8 +144,18 @@ const Option& FormulaOption() {
     return option;
 }
 
+const Option& ScenarioOption() {
+    static const Option option{
+        "scenario", "FILE",
+        "A scenario file, as the window saves it (JSON): its potential and settings or "
+        "formula instead of --potential, --set and --formula; render also takes its tab, "
+        "energy and \"Evolucion\" fields.",
+        ""};
+    return option;
+}
+
 std::vector<Option> PotentialOptions(const Option& potential) {
-    return {potential, SetOption(), FormulaOption()};
+    return {potential, SetOption(), FormulaOption(), ScenarioOption()};
 }
 
 Option FormatOption(const std::vector<std::string>& formats) {
@@ -165,10 +176,34 @@ std::string ReadFormat(const Arguments& args, const std::vector<std::string>& fo
 }
 
 bool PotentialGiven(const Arguments& args) {
-    return args.IsSet(PotentialOption()) || args.IsSet(SetOption()) || args.IsSet(FormulaOption());
+    return args.IsSet(PotentialOption()) || args.IsSet(SetOption()) ||
+           args.IsSet(FormulaOption()) || args.IsSet(ScenarioOption());
 }
 
+scenario::Scenario ReadScenarioOption(const Arguments& args) {
+    const std::string path = args.Value(ScenarioOption());
+    scenario::ReadResult read = scenario::ReadFile(path);
+    if (const auto* message = std::get_if<std::string>(&read))
+        throw UsageError("--scenario " + Quoted(path) + ": " + *message);
+    return std::get<scenario::Scenario>(std::move(read));
+}
+
+namespace {
+
+PotentialRequest ScenarioRequest(const Arguments& args) {
+    if (args.IsSet(PotentialOption()) || args.IsSet(SetOption()) || args.IsSet(FormulaOption()))
+        throw UsageError("--scenario and --potential, --set or --formula exclude one another");
+    PotentialRequest request;
+    request.scenario = ReadScenarioOption(args);
+    request.potential = &FamilyOf(request.scenario->potential);
+    request.changed = true;
+    return request;
+}
+
+}  // namespace
+
 PotentialRequest ReadPotential(const Arguments& args) {
+    if (args.IsSet(ScenarioOption())) return ScenarioRequest(args);
     PotentialRequest request;
     if (args.IsSet(FormulaOption())) {
         if (args.IsSet(PotentialOption()))
@@ -200,6 +235,20 @@ std::unique_ptr<HeadlessSession> OpenSession(const PotentialRequest& request) {
         throw std::logic_error("the window's list has no \"" + std::string(potential.caption) +
                                "\"");
     if (!request.changed) return session;
+    if (request.scenario) {
+        scenario::Scenario s = *request.scenario;
+        if (!request.whole) {
+            // Its potential alone: the start's tab and energy, no band.
+            s.tab = 0;
+            s.energy = scenario::Scenario{}.energy;
+            s.predictor = false;
+            s.evolution.reset();
+        }
+        if (std::optional<std::string> refused =
+                scenario::Open(session->Dialog(), session->Platform(), s))
+            throw UsageError("--scenario: " + *refused);
+        return session;
+    }
     const std::optional<std::string> refused = session->ChangeSettings(request.fields);
     if (potential.id != FamilyId::Formula) {
         // The options were checked as the dialog checks its fields.

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "cli_options.h"
 #include "headless_host.h"
 #include "potential_family.h"
+#include "scenario.h"
 
 namespace cli {
 
@@ -32,11 +34,14 @@ const Option& PotentialOption();
 const Option& OnlyPotentialOption();
 const Option& SetOption();
 const Option& FormulaOption();
-// The three, --potential as given.
+// --scenario FILE: the potential and settings or formula of a scenario file,
+// instead of the three.
+const Option& ScenarioOption();
+// The four, --potential as given.
 std::vector<Option> PotentialOptions(const Option& potential = PotentialOption());
 // The three in a usage line.
 inline constexpr const char* kPotentialUsage =
-    "[[--potential NAME] [--set NAME=VALUE]... | --formula EXPR]";
+    "[[--potential NAME] [--set NAME=VALUE]... | --formula EXPR | --scenario FILE]";
 
 // --format, the first of formats being the default; its usage line part; its value.
 Option FormatOption(const std::vector<std::string>& formats);
@@ -47,15 +52,22 @@ struct PotentialRequest {
     const FamilyInfo* potential = nullptr;  // the formula's entry for a formula
     std::vector<std::string> fields;        // the settings dialog's texts
     bool changed = false;                   // any --set or --formula
+    // --scenario's; whole: OpenSession opens all of it (tab, energy, band),
+    // else only its potential.
+    std::optional<scenario::Scenario> scenario;
+    bool whole = false;
 };
 
-// Whether any of the three was given.
+// Whether any of the four was given.
 bool PotentialGiven(const Arguments& args);
 
 // The potential the options ask for, the default one without them. Throws
 // UsageError naming the bad option or setting; the formula is read by the
 // settings dialog, in OpenSession.
 PotentialRequest ReadPotential(const Arguments& args);
+
+// The scenario file of --scenario, read; UsageError naming the file and what is wrong.
+scenario::Scenario ReadScenarioOption(const Arguments& args);
 
 // A session (drawing only the frames that are painted) with the potential
 // chosen in the window's list and its settings applied in the settings

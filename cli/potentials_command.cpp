@@ -12,9 +12,18 @@ namespace cli {
 
 namespace {
 
-std::string Table() {
+// Every family, or only the one of a scenario.
+std::vector<const FamilyInfo*> Listed(std::optional<FamilyId> only) {
+    std::vector<const FamilyInfo*> listed;
+    for (const FamilyInfo& f : Families())
+        if (!only || f.id == *only) listed.push_back(&f);
+    return listed;
+}
+
+std::string Table(std::optional<FamilyId> only) {
     std::string out;
-    for (const FamilyInfo& f : Families()) {
+    for (const FamilyInfo* family : Listed(only)) {
+        const FamilyInfo& f = *family;
         if (!out.empty()) out += "\n";
         out += std::string(f.name) + " (\"" + f.caption + "\"): V = " + f.formula + "\n";
         if (f.settings.empty()) out += "  no settings: --formula EXPR gives V(x)\n";
@@ -27,9 +36,10 @@ std::string Table() {
     return out;
 }
 
-std::string Json() {
+std::string Json(std::optional<FamilyId> only) {
     JsonValue families = JsonValue::array();
-    for (const FamilyInfo& f : Families()) {
+    for (const FamilyInfo* family : Listed(only)) {
+        const FamilyInfo& f = *family;
         JsonValue settings = JsonValue::array();
         for (const SettingInfo& s : f.settings)
             settings.push_back({
@@ -55,14 +65,17 @@ int RunPotentials(const Args& args) {
     const std::vector<std::string> formats{"table", "json"};
     const std::optional<Arguments> given = ParseCommand(
         {"potentials",
-         "potentials " + FormatUsage(formats),
+         "potentials " + FormatUsage(formats) + " [--scenario FILE]",
          "Lists every family of potentials in the order of the window's list: its name (for\n"
          "--potential), its caption, its formula and each setting (for --set NAME=VALUE) with\n"
-         "its default and the range it takes. The last entry is the typed formula, --formula.",
-         {FormatOption(formats)}},
+         "its default and the range it takes. The last entry is the typed formula, --formula.\n"
+         "With --scenario FILE, only the scenario's potential.",
+         {FormatOption(formats), ScenarioOption()}},
         args);
     if (!given) return kExitOk;
-    WriteOut(ReadFormat(*given, formats) == "json" ? Json() : Table());
+    std::optional<FamilyId> only;
+    if (given->IsSet(ScenarioOption())) only = ReadScenarioOption(*given).potential;
+    WriteOut(ReadFormat(*given, formats) == "json" ? Json(only) : Table(only));
     return kExitOk;
 }
 

@@ -73,7 +73,7 @@ int RunPredict(const Args& args) {
     const std::vector<std::string> formats{"csv", "json"};
     const Option energy{"energy", "E",
                         "Trial energy, read as the window's energy box reads it: a finite "
-                        "decimal number. Required.",
+                        "decimal number. Required, but for a --scenario's energy.",
                         ""};
     const Option parityOption{"parity", "PARITY",
                               "even (the default; what \"Predictor\" draws) or odd.", "even"};
@@ -103,13 +103,16 @@ int RunPredict(const Args& args) {
         args);
     if (!given) return kExitOk;
 
-    if (!given->IsSet(energy))
+    const PotentialRequest request = ReadPotential(*given);
+    if (!given->IsSet(energy) && !request.scenario)
         throw UsageError("--energy is required; give a finite decimal number such as -7.29");
-    const std::string energyText = given->Value(energy);
+    // A scenario's energy unless --energy is given.
+    const std::string energyText = given->IsSet(energy)
+                                       ? given->Value(energy)
+                                       : scenario::ExactNumber(request.scenario->energy);
     ParseEnergy("--energy", energyText);
     const std::string parity = ParseChoice("--parity", given->Value(parityOption), {"even", "odd"});
     const std::string format = ReadFormat(*given, formats);
-    const PotentialRequest request = ReadPotential(*given);
     const FamilyInfo& potential = *request.potential;
 
     const std::unique_ptr<HeadlessSession> opened = OpenSession(request);

@@ -110,7 +110,9 @@ void ShowTransmission(HeadlessSession& session, const PotentialRequest& request,
 
 int RunRender(const Args& args) {
     const Option viewOption{"view", "VIEW",
-                            "normal, zoom, evolution or transmission: a tab of the window.", ""};
+                            "normal, zoom, evolution or transmission: a tab of the window (with "
+                            "--scenario, its tab unless given).",
+                            ""};
     const Option energyOption{"energy", "E",
                               "Type E into the energy box and press \"Predictor\"; with --view "
                               "transmission, put the marker at E.",
@@ -148,10 +150,13 @@ int RunRender(const Args& args) {
     if (!given) return kExitOk;
     const Arguments& parser = *given;
 
-    if (!parser.IsSet(viewOption))
+    const bool fromScenario = parser.IsSet(ScenarioOption());
+    if (!parser.IsSet(viewOption) && !fromScenario)
         throw UsageError("--view is required; give normal, zoom, evolution or transmission");
-    const std::string view = ParseChoice("--view", parser.Value(viewOption),
-                                         {"normal", "zoom", "evolution", "transmission"});
+    const std::string view = parser.IsSet(viewOption)
+                                 ? ParseChoice("--view", parser.Value(viewOption),
+                                               {"normal", "zoom", "evolution", "transmission"})
+                                 : "";
     const bool transmission = view == "transmission";
     if (transmission && (parser.IsSet(stepsOption) || parser.IsSet(levelsOption)))
         throw UsageError("--steps and --levels go with --view normal or zoom");
@@ -160,7 +165,10 @@ int RunRender(const Args& args) {
                                   parser.IsSet(PhasesOption()) || parser.IsSet(timeOption);
     if (evolutionOptions && !evolution)
         throw UsageError("--states, --weights, --phases and --time go with --view evolution");
-    const EvolutionRequest evolutionSpec = evolution ? ReadEvolution(parser) : EvolutionRequest{};
+    // A scenario's band stands unless --states is given.
+    const bool newEvolution = evolution && !(fromScenario && !parser.IsSet(StatesOption()));
+    const EvolutionRequest evolutionSpec =
+        newEvolution ? ReadEvolution(parser) : EvolutionRequest{};
     const double time = ReadTime(parser, timeOption, 0.0);
     if (!parser.IsSet(outputOption))
         throw UsageError("--output is required; give a file name ending in .png");
@@ -168,7 +176,8 @@ int RunRender(const Args& args) {
         parser.IsSet(energyOption) + parser.IsSet(stepsOption) + parser.IsSet(levelsOption);
     if (actions > 1)
         throw UsageError("--energy, --steps and --levels exclude one another; give at most one");
-    const PotentialRequest request = ReadPotential(parser);
+    PotentialRequest request = ReadPotential(parser);
+    request.whole = true;
     const FamilyInfo& potential = *request.potential;
     const std::unique_ptr<HeadlessSession> opened = OpenSession(request);
     HeadlessSession& session = *opened;
@@ -214,8 +223,13 @@ int RunRender(const Args& args) {
                              " levels below its ceiling; give 0 to " + std::to_string(found) +
                              " or all");
     }
+    if (view == "normal") session.SelectTab(0);
     if (view == "zoom") session.SelectTab(1);
-    if (evolution) ApplyEvolution(session, evolutionSpec, time);
+    if (newEvolution) ApplyEvolution(session, evolutionSpec, time);
+    if (evolution && !newEvolution) {
+        session.SelectTab(res::kEvolutionTab);
+        if (parser.IsSet(timeOption)) session.Dialog().Evolution().SetTime(time);
+    }
     if (transmission) ShowTransmission(session, request, energyText);
 
     const std::vector<std::uint8_t>& frame = session.Paint();

@@ -4,12 +4,13 @@
 #include <QPushButton>
 
 #include "dialog_builder.h"
+#include "language.h"
 #include "resources.h"
 #include "wave_app.h"
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     const DialogTemplate& dialog = AboutDialogTemplate();
-    setWindowTitle(QString::fromUtf8(dialog.title));
+    setWindowTitle(Tr(dialog.title));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);

@@ -41,9 +41,7 @@ void BandPanel::Connect(std::function<void(int)> command, QTabWidget* tab) {
         if (auto* button = qobject_cast<QPushButton*>(widget))
             connect(button, &QPushButton::clicked, this, [this, id = id] { command_(id); });
     }
-    if (tab)
-        connect(tab, &QTabWidget::currentChanged, this,
-                [this](int index) { setVisible(index == band_.tab); });
+    if (tab) connect(tab, &QTabWidget::currentChanged, this, [this](int index) { ShowFor(index); });
 }
 
 // Enter in a field runs the band's command, and goes no further: the

@@ -23,6 +23,8 @@ class BandPanel : public QWidget {
     // command(id) for a button, or the band's Enter command for Enter in a
     // field; shown with the band's tab.
     void Connect(std::function<void(int)> command, QTabWidget* tab);
+    // Shown while its tab is.
+    void ShowFor(int tab) { setVisible(tab == band_.tab); }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -3,12 +3,13 @@
 #include <cstdio>
 #include <cstring>
 
+#include "caption.h"
 #include "resources.h"
 
 namespace {
 
 constexpr const char* kHelp =
-    "Usage: velquor [--help | --version] [Qt options]\n"
+    "Usage: velquor [--help | --version] [--lang en|es] [Qt options] [SCENARIO.json]\n"
     "\n"
     "Opens the Velquor window: the bound states of a particle in one dimension,\n"
     "-1/2 psi'' + V(x) psi = E psi, found by the shooting method one step at a time.\n"
@@ -32,17 +33,29 @@ constexpr const char* kHelp =
     "               Aplicar; Play or Pausa, Velocidad, and t = 0 to start again.\n"
     "\n"
     "A right click opens a menu: Save picture (Ctrl+S), Copy picture (Ctrl+Shift+C),\n"
-    "Copy levels (Ctrl+Shift+L), Close, and About velquor (also F1).\n"
+    "Copy levels (Ctrl+Shift+L), Open scenario (Ctrl+O), Save scenario (Ctrl+Shift+S),\n"
+    "Close, and About velquor (also F1). A scenario is a small JSON file of the state:\n"
+    "the potential and its settings or formula, the tab, the energy and the Evolucion\n"
+    "fields; velquor SCENARIO.json opens one, and velquor-cli takes --scenario FILE.\n"
     "\n"
     "Options:\n"
     "  -h, --help     show this help and exit\n"
     "  --version      show the version and exit\n"
+    "  --lang en|es   the window's language (also VELQUOR_LANG); by default the\n"
+    "                 system's: Spanish for es*, English for any other\n"
     "Any other option goes to Qt, for example -platform offscreen or -style.\n"
     "\n"
     "velquor-cli prints the same levels and draws the same pictures without a window.\n";
 
 bool Is(const char* arg, const char* name) {
     return std::strcmp(arg, name) == 0;
+}
+
+// The value of --lang X or --lang=X at i, if that is one.
+std::optional<std::string> LangAt(const std::vector<std::string>& args, std::size_t& i) {
+    if (args[i] == "--lang") return i + 1 < args.size() ? args[++i] : std::string();
+    if (args[i].starts_with("--lang=")) return args[i].substr(7);
+    return std::nullopt;
 }
 
 }  // namespace
@@ -58,5 +71,26 @@ std::optional<int> AnswerWithoutWindow(int argc, const char* const* argv) {
             return 0;
         }
     }
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::optional<std::string> lang = LangAt(args, i);
+        if (lang && !KnownLanguage(*lang)) {
+            std::fprintf(stderr, "velquor: --lang '%s': give en or es\n", lang->c_str());
+            return 2;
+        }
+    }
     return std::nullopt;
+}
+
+WindowRequest ReadWindowRequest(const std::vector<std::string>& args, const char* env) {
+    WindowRequest request;
+    if (env) request.language = env;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (const std::optional<std::string> lang = LangAt(args, i)) {
+            request.language = *lang;
+        } else if (!args[i].starts_with('-') && request.scenario.empty()) {
+            request.scenario = args[i];
+        }
+    }
+    return request;
 }

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 
+#include "language.h"
 #include "up_down_control.h"
 
 QRect ToQRect(const PixelRect& r) {
@@ -33,13 +34,13 @@ QSize ClientSize(const DialogTemplate& dialog) {
 namespace {
 
 QString CaptionOf(const ControlTemplate& control) {
-    return QString::fromUtf8(control.caption);
+    return Tr(control.caption);
 }
 
 }  // namespace
 
 QWidget* CreateControlWidget(ControlKind kind, const char* text, QWidget* parent) {
-    const QString caption = QString::fromUtf8(text);
+    const QString caption = Tr(text);
     switch (kind) {
         case ControlKind::Edit:
             return new QLineEdit(parent);

@@ -2,12 +2,15 @@
 
 #include <QHeaderView>
 
+#include "language.h"
+#include "resources.h"
+
 LevelsTabView::LevelsTabView(QWidget* window) : QTableWidget(window) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setAlternatingRowColors(true);
     verticalHeader()->setVisible(false);
-    setAccessibleName(QStringLiteral("Niveles"));
+    setAccessibleName(Tr(res::kLevelsTabText));
     hide();
 }
 
@@ -23,12 +26,12 @@ void LevelsTabView::SetRows(const std::vector<std::string>& columns,
     setRowCount(static_cast<int>(rows.size()));
     QStringList captions;
     for (const std::string& c : columns)
-        captions << QString::fromStdString(c);
+        captions << Tr(c);
     setHorizontalHeaderLabels(captions);
     for (int r = 0; r < rowCount(); ++r) {
         const std::vector<std::string>& cells = rows[static_cast<std::size_t>(r)];
         for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
-            auto* item = new QTableWidgetItem(QString::fromStdString(cells[c]));
+            auto* item = new QTableWidgetItem(Tr(cells[c]));
             if (cells.size() > 1)  // numbers line up on the right
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             setItem(r, c, item);

@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QVBoxLayout>
 
+#include "language.h"
 #include "potential_choice.h"
 
 namespace {
@@ -21,7 +22,7 @@ const QString kRecentKey = QStringLiteral("formulas/recent");
 
 SettingsDialog::SettingsDialog(SettingsEditor& editor, QWidget* parent)
     : QDialog(parent), editor_(editor) {
-    setWindowTitle(QStringLiteral("Ajustes: ") + QString::fromUtf8(editor.Info().caption));
+    setWindowTitle(Tr(VQ_CAPTION("Ajustes: %1")).arg(Tr(editor.Info().caption)));
     auto* layout = new QVBoxLayout(this);
     // A family's formula in words; a typed formula is its own.
     if (!editor.IsFormula())

@@ -1,8 +1,13 @@
 #include "wave_app.h"
 
 #include <QStyleFactory>
+#include <cstdlib>
+#include <string>
 #include <string_view>
+#include <vector>
 
+#include "command_line.h"
+#include "language.h"
 #include "resources.h"
 #include "wave_window.h"
 
@@ -20,7 +25,13 @@ CWaveApp::CWaveApp(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
 int CWaveApp::InitInstance() {
+    std::vector<std::string> args;
+    for (const QString& arg : arguments().mid(1))
+        args.push_back(arg.toStdString());
+    const WindowRequest request = ReadWindowRequest(args, std::getenv("VELQUOR_LANG"));
+    InstallLanguage(*this, request.language);
     WaveWindow dlg;
+    if (!request.scenario.empty()) dlg.OpenScenarioFile(QString::fromStdString(request.scenario));
     dlg.exec();
     return 0;
 }

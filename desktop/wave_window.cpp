@@ -29,9 +29,11 @@
 #include "dialog_builder.h"
 #include "frame_picture.h"
 #include "frame_view.h"
+#include "language.h"
 #include "levels_tab_view.h"
 #include "recorded_levels.h"
 #include "resources.h"
+#include "scenario_dialog.h"
 #include "settings_dialog.h"
 #include "up_down_control.h"
 #include "wave_app.h"
@@ -161,7 +163,7 @@ std::unique_ptr<QMenu> WaveWindow::CreateSystemMenu() {
     auto menu = std::make_unique<QMenu>(this);
     menu->addActions(QList<QAction*>(fileActions_.begin(), fileActions_.end()));
     menu->addSeparator();
-    QAction* close = menu->addAction(tr("&Close"));
+    QAction* close = menu->addAction(Tr(VQ_CAPTION("&Close")));
     close->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
     close->setData(kCloseCommand);
     for (const auto& [command, text] : menuItems_) {
@@ -204,12 +206,19 @@ void WaveWindow::CreateFileActions() {
         QKeySequence keys;
         void (WaveWindow::*run)();
     } entries[] = {
-        {"Save picture\u2026", QKeySequence(Qt::CTRL | Qt::Key_S), &WaveWindow::SavePicture},
-        {"Copy picture", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &WaveWindow::CopyPicture},
-        {"Copy levels", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L), &WaveWindow::CopyLevels},
+        {VQ_CAPTION("Save picture\u2026"), QKeySequence(Qt::CTRL | Qt::Key_S),
+         &WaveWindow::SavePicture},
+        {VQ_CAPTION("Copy picture"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+         &WaveWindow::CopyPicture},
+        {VQ_CAPTION("Copy levels"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L),
+         &WaveWindow::CopyLevels},
+        {VQ_CAPTION("Open scenario\u2026"), QKeySequence(Qt::CTRL | Qt::Key_O),
+         &WaveWindow::OpenScenario},
+        {VQ_CAPTION("Save scenario\u2026"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+         &WaveWindow::SaveScenario},
     };
     for (const auto& entry : entries) {
-        auto* action = new QAction(QString::fromUtf8(entry.text), this);
+        auto* action = new QAction(Tr(entry.text), this);
         action->setShortcut(entry.keys);
         addAction(action);  // the shortcut works wherever the focus is in the window
         // Queued: a choice from the menu runs once the menu has gone.
@@ -249,7 +258,8 @@ QString WaveWindow::AskSaveName() {
         saveFolder_ = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
         if (!QDir(saveFolder_).exists()) saveFolder_ = QDir::homePath();
     }
-    QFileDialog dialog(this, tr("Save picture"), saveFolder_, tr("PNG pictures (*.png)"));
+    QFileDialog dialog(this, Tr(VQ_CAPTION("Save picture")), saveFolder_,
+                       Tr(VQ_CAPTION("PNG pictures (*.png)")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("png"));
     dialog.selectFile(QStringLiteral("velquor.png"));
@@ -266,7 +276,7 @@ bool WaveWindow::SavePictureTo(const QString& path) {
                     : picture::WriteWhole(QFile::encodeName(path).toStdString(), png);
     if (reason.empty()) return true;
     QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(),
-                    tr("The picture was not saved to %1: %2.")
+                    Tr(VQ_CAPTION("The picture was not saved to %1: %2."))
                         .arg(QDir::toNativeSeparators(path), QString::fromStdString(reason)),
                     QMessageBox::Ok, this);
     box.exec();
@@ -281,6 +291,67 @@ void WaveWindow::CopyPicture() {
 void WaveWindow::CopyLevels() {
     QGuiApplication::clipboard()->setText(
         QString::fromStdString(LevelsCsv({RecordedLevelsOf(dlg_)})));
+}
+
+// ---- Scenarios ----------------------------------------------------------------
+
+QString WaveWindow::AskScenarioName(bool save) {
+    if (askScenarioName_) return askScenarioName_(save);
+    if (scenarioFolder_.isEmpty()) scenarioFolder_ = QDir::homePath();
+    QFileDialog dialog(this, Tr(save ? VQ_CAPTION("Save scenario") : VQ_CAPTION("Open scenario")),
+                       scenarioFolder_, Tr(VQ_CAPTION("Scenarios (*.json)")));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QStringLiteral("json"));
+    if (save) dialog.selectFile(QStringLiteral("velquor.json"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    const QString path = dialog.selectedFiles().constFirst();
+    scenarioFolder_ = QFileInfo(path).absolutePath();
+    return path;
+}
+
+void WaveWindow::OpenScenario() {
+    const QString path = AskScenarioName(false);
+    activateWindow();
+    if (!path.isEmpty()) OpenScenarioFile(path);
+}
+
+void WaveWindow::SaveScenario() {
+    const QString path = AskScenarioName(true);
+    activateWindow();
+    if (!path.isEmpty()) SaveScenarioTo(path);
+}
+
+bool WaveWindow::OpenScenarioFile(const QString& path) {
+    const std::string name = QFile::encodeName(path).toStdString();
+    scenario::ReadResult read = scenario::ReadFile(name);
+    std::optional<std::string> refused;
+    if (const auto* message = std::get_if<std::string>(&read)) {
+        refused = *message;
+    } else {
+        refused = scenario::Open(dlg_, *this, std::get<scenario::Scenario>(read));
+    }
+    if (!refused) return true;
+    FileMessage(Tr(VQ_CAPTION("The scenario %1 was not opened: %2."))
+                    .arg(QDir::toNativeSeparators(path), Tr(*refused)));
+    return false;
+}
+
+bool WaveWindow::SaveScenarioTo(const QString& path) {
+    const std::string text = scenario::Write(scenario::Capture(dlg_, *this));
+    const std::string reason = picture::WriteWhole(
+        QFile::encodeName(path).toStdString(), std::vector<std::uint8_t>(text.begin(), text.end()));
+    if (reason.empty()) return true;
+    FileMessage(Tr(VQ_CAPTION("The scenario was not saved to %1: %2."))
+                    .arg(QDir::toNativeSeparators(path), QString::fromStdString(reason)));
+    return false;
+}
+
+void WaveWindow::FileMessage(const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(), text,
+                    QMessageBox::Ok, this);
+    box.exec();
+    activateWindow();
 }
 
 // ---- DialogPlatform ----------------------------------------------------------
@@ -322,7 +393,7 @@ void WaveWindow::InsertTab(int index, const std::string& text) {
     auto* tab = ControlAs<QTabWidget>(res::kTab);
     if (!tab) return;
     const QSignalBlocker quiet(tab);
-    tab->insertTab(index, new QWidget, QString::fromStdString(text));
+    tab->insertTab(index, new QWidget, Tr(text));
 }
 
 void WaveWindow::SetLevelTable(const std::vector<std::string>& columns,
@@ -336,6 +407,15 @@ void WaveWindow::ShowLevelTable(bool shown) {
     if (shown) levelTable_->raise();
 }
 
+void WaveWindow::SelectTab(int index) {
+    auto* tab = ControlAs<QTabWidget>(res::kTab);
+    if (!tab) return;
+    const QSignalBlocker quiet(tab);
+    tab->setCurrentIndex(index);
+    for (BandPanel* band : bands_)
+        band->ShowFor(tab->currentIndex());
+}
+
 int WaveWindow::CurrentTab() const {
     const auto* tab = ControlAs<QTabWidget>(res::kTab);
     return tab ? tab->currentIndex() : -1;
@@ -345,7 +425,7 @@ void WaveWindow::AddListItem(const std::string& text, std::intptr_t data) {
     auto* list = ControlAs<QComboBox>(res::kPotentialList);
     if (!list) return;
     const QSignalBlocker quiet(list);
-    list->addItem(QString::fromStdString(text), QVariant::fromValue<qlonglong>(data));
+    list->addItem(Tr(text), QVariant::fromValue<qlonglong>(data));
 }
 
 void WaveWindow::SelectListItem(int index) {
@@ -378,9 +458,10 @@ std::string WaveWindow::ControlText(int id) const {
 
 void WaveWindow::SetControlText(int id, const std::string& text) {
     QWidget* control = Control(id);
-    const QString value = QString::fromStdString(text);
+    // What a person types stays as typed; a caption is shown in the window's language.
+    const QString value = Tr(text);
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {
-        edit->setText(value);
+        edit->setText(QString::fromStdString(text));
         edit->setCursorPosition(0);  // a long number shows its sign and first digits
     } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         button->setText(value);
@@ -392,8 +473,8 @@ void WaveWindow::SetControlText(int id, const std::string& text) {
 }
 
 void WaveWindow::DataEntryMessage(int id, const std::string& message) {
-    QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(),
-                    QString::fromStdString(message), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(), Tr(message),
+                    QMessageBox::Ok, this);
     box.exec();
     activateWindow();
     // Back to the control that did not read, its text selected for retyping.
@@ -405,7 +486,11 @@ void WaveWindow::DataEntryMessage(int id, const std::string& message) {
 
 void WaveWindow::AppendAboutMenuItem(unsigned command, const std::string& text) {
     menuItems_.emplace_back(0, QString());
-    menuItems_.emplace_back(command, QString::fromStdString(text));
+    menuItems_.emplace_back(command, Tr(text));
+}
+
+std::string WaveWindow::Caption(std::string_view text) const {
+    return Tr(text).toStdString();
 }
 
 void WaveWindow::OpenWebAddress(const std::string& address) {

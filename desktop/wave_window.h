@@ -40,6 +40,10 @@ class WaveWindow : public QDialog, public DialogPlatform {
     // Who asks where "Save picture…" saves (empty: cancelled): a file dialog
     // unless told otherwise.
     void SetSaveNameAsker(std::function<QString()> ask) { askSaveName_ = std::move(ask); }
+    // Who asks which scenario file to open or save (empty: cancelled).
+    void SetScenarioNameAsker(std::function<QString(bool save)> ask) {
+        askScenarioName_ = std::move(ask);
+    }
 
     // The window's own menu (the system menu of other desktops), shown on a
     // right click: "&Close", then the entries the dialog appended.
@@ -57,6 +61,14 @@ class WaveWindow : public QDialog, public DialogPlatform {
     void CopyLevels();
     QImage FramePicture() const;
 
+    // Scenarios: "Open scenario…" and "Save scenario…" ask for a file; the
+    // ...File/...To forms take it, and say in a message box why a file was
+    // not opened or saved (false), the window left as it was.
+    void OpenScenario();
+    void SaveScenario();
+    bool OpenScenarioFile(const QString& path);
+    bool SaveScenarioTo(const QString& path);
+
     // Every way out (Escape, the close box, the menu) ends here.
     void done(int result) override;
 
@@ -69,12 +81,14 @@ class WaveWindow : public QDialog, public DialogPlatform {
     void Invalidate() override;
     void InsertTab(int index, const std::string& text) override;
     int CurrentTab() const override;
+    void SelectTab(int index) override;
     void AddListItem(const std::string& text, std::intptr_t data) override;
     void SelectListItem(int index) override;
     std::intptr_t SelectedListItemData() const override;
     std::string ControlText(int id) const override;
     void SetControlText(int id, const std::string& text) override;
     void DataEntryMessage(int id, const std::string& message) override;
+    std::string Caption(std::string_view text) const override;
     void AppendAboutMenuItem(unsigned command, const std::string& text) override;
     void OpenWebAddress(const std::string& address) override;
     void RunAboutBox() override;
@@ -94,6 +108,8 @@ class WaveWindow : public QDialog, public DialogPlatform {
     void ConnectControls();
     void CreateFileActions();
     QString AskSaveName();
+    QString AskScenarioName(bool save);
+    void FileMessage(const QString& text);
     template <class Widget>
     Widget* ControlAs(int id) const;
 
@@ -107,6 +123,8 @@ class WaveWindow : public QDialog, public DialogPlatform {
     std::vector<QAction*> fileActions_;  // save and copy, in the menu and by shortcut
     std::function<QString()> askSaveName_;
     QString saveFolder_;
+    std::function<QString(bool)> askScenarioName_;
+    QString scenarioFolder_;
     bool destroyed_ = false;
     CWaveDlg dlg_{*this};
 };

@@ -40,6 +40,10 @@ void WebPlatform::InsertTab(int index, const std::string& text) {
     Host().call<void>("insertTab", index, text);
 }
 
+void WebPlatform::SelectTab(int index) {
+    Host().call<void>("selectTab", index);
+}
+
 int WebPlatform::CurrentTab() const {
     return Host().call<int>("currentTab");
 }

@@ -24,6 +24,7 @@ class WebPlatform : public DialogPlatform {
     void Invalidate() override;
     void InsertTab(int index, const std::string& text) override;
     int CurrentTab() const override;
+    void SelectTab(int index) override;
     void AddListItem(const std::string& text, std::intptr_t data) override;
     void SelectListItem(int index) override;
     std::intptr_t SelectedListItemData() const override;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "dialog_template.h"
@@ -33,6 +34,8 @@ class DialogPlatform {
     virtual void InsertTab(int index, const std::string& text) = 0;
     // The focused tab; -1 if none.
     virtual int CurrentTab() const = 0;
+    // Shows a tab as chosen, without telling the dialog (as SelectListItem).
+    virtual void SelectTab(int index) = 0;
 
     virtual void AddListItem(const std::string& text, std::intptr_t data) = 0;
     virtual void SelectListItem(int index) = 0;
@@ -44,6 +47,9 @@ class DialogPlatform {
     // The data-entry message for a control whose text does not read: shows
     // it (modally, in a window) and puts the focus and selection back there.
     virtual void DataEntryMessage(int id, const std::string& message) = 0;
+
+    // A caption (VQ_CAPTION) in the user's language; as it is by default.
+    virtual std::string Caption(std::string_view text) const { return std::string(text); }
 
     // The About entry of the system menu, after a separator.
     virtual void AppendAboutMenuItem(unsigned command, const std::string& text) = 0;

@@ -67,6 +67,10 @@ void HeadlessPlatform::RunSettingsDialog(SettingsEditor& editor) {
     }
 }
 
+void HeadlessPlatform::SelectTab(int index) {
+    if (index >= 0 && index < static_cast<int>(tabs.size())) currentTab = index;
+}
+
 bool HeadlessPlatform::IsEnabled(int id) const {
     const auto it = disabled_.find(id);
     return it == disabled_.end() || !it->second;

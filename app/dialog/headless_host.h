@@ -26,6 +26,7 @@ class HeadlessPlatform : public DialogPlatform {
     void Invalidate() override { ++invalidations; }
     void InsertTab(int index, const std::string& text) override;
     int CurrentTab() const override { return currentTab; }
+    void SelectTab(int index) override;
     void AddListItem(const std::string& text, std::intptr_t data) override;
     void SelectListItem(int index) override { selectedItem = index; }
     std::intptr_t SelectedListItemData() const override;

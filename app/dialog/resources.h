@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "caption.h"
+
 namespace res {
 
 // Main dialog (template 102).
@@ -24,7 +26,7 @@ inline constexpr int kWebLink = 1019;
 // potential the search cannot take.
 inline constexpr int kSettings = 1020;
 inline constexpr int kPotentialNote = 1021;
-inline constexpr const char* kSettingsCaption = "Ajustes...";
+inline constexpr const char* kSettingsCaption = VQ_CAPTION("Ajustes...");
 inline constexpr int kOk = 1;
 
 // System menu command of the About entry; the low four bits are the system's.
@@ -36,7 +38,7 @@ inline constexpr unsigned kSearchTimerMs = 100;
 
 // The "Niveles" tab: the levels as a table over the plot area.
 inline constexpr int kLevelsTab = 2;
-inline constexpr const char* kLevelsTabText = "Niveles";
+inline constexpr const char* kLevelsTabText = VQ_CAPTION("Niveles");
 
 // The "Evolucion" tab: its index, its animation's timer (about the display's
 // rate), and the controls of its band along the top of the plot.
@@ -52,13 +54,13 @@ inline constexpr int kEvolutionApply = 1045;
 inline constexpr int kEvolutionPlay = 1046;
 inline constexpr int kEvolutionReset = 1047;
 inline constexpr int kEvolutionEnergy = 1048;  // a label: <E>, or why nothing moves
-inline constexpr const char* kEvolutionTabText = "Evolucion";
-inline constexpr const char* kPlayCaption = "Play";
-inline constexpr const char* kPauseCaption = "Pausa";
-inline constexpr const char* kNoLevelsText = "Sin niveles";
+inline constexpr const char* kEvolutionTabText = VQ_CAPTION("Evolucion");
+inline constexpr const char* kPlayCaption = VQ_CAPTION("Play");
+inline constexpr const char* kPauseCaption = VQ_CAPTION("Pausa");
+inline constexpr const char* kNoLevelsText = VQ_CAPTION("Sin niveles");
 inline constexpr double kMaxEvolutionSpeed = 100.0;
-inline constexpr const char* kEnterSpeed = "Enter a speed between 0 and 100.";
-inline constexpr const char* kEnterTime = "Enter a time that is not negative.";
+inline constexpr const char* kEnterSpeed = VQ_CAPTION("Enter a speed between 0 and 100.");
+inline constexpr const char* kEnterTime = VQ_CAPTION("Enter a time that is not negative.");
 
 // The "Transmision" tab: the continuum of the chosen potential, and the
 // controls of its band.
@@ -69,9 +71,9 @@ inline constexpr int kTransmissionEnergy = 1052;
 inline constexpr int kTransmissionApply = 1053;
 inline constexpr int kTransmissionInfo = 1054;        // a label: T and R at the marker
 inline constexpr int kTransmissionResonances = 1055;  // a label: the resonances, or why none
-inline constexpr const char* kTransmissionTabText = "Transmision";
+inline constexpr const char* kTransmissionTabText = VQ_CAPTION("Transmision");
 inline constexpr const char* kEnterTransmissionRange =
-    "Enter a range from above the lower limit of V to a larger energy.";
+    VQ_CAPTION("Enter a range from above the lower limit of V to a larger energy.");
 
 // The "Paquete" tab: a Gaussian wave packet on the open line, its timer, and
 // the controls of its band.
@@ -88,24 +90,25 @@ inline constexpr int kPacketApply = 1066;
 inline constexpr int kPacketPlay = 1067;
 inline constexpr int kPacketReset = 1068;
 inline constexpr int kPacketNumbers = 1069;  // a label: the probabilities left and right
-inline constexpr const char* kPacketTabText = "Paquete";
+inline constexpr const char* kPacketTabText = VQ_CAPTION("Paquete");
 inline constexpr double kMaxPacketSpeed = 20.0;
 inline constexpr double kMaxPacketTime = 1000.0;
-inline constexpr const char* kEnterPacketSpeed = "Enter a speed between 0 and 20.";
-inline constexpr const char* kEnterPacketTime = "Enter a time between 0 and 1000.";
+inline constexpr const char* kEnterPacketSpeed = VQ_CAPTION("Enter a speed between 0 and 20.");
+inline constexpr const char* kEnterPacketTime = VQ_CAPTION("Enter a time between 0 and 1000.");
 
 inline constexpr const char* kTitle = "Velquor 1.0.0";
-inline constexpr const char* kAboutMenuText = "&About velquor...";  // string 101
-inline constexpr const char* kAboutTitle = "About velquor";
+inline constexpr const char* kAboutMenuText = VQ_CAPTION("&About velquor...");  // string 101
+inline constexpr const char* kAboutTitle = VQ_CAPTION("About velquor");
 inline constexpr const char* kAboutVersionLine = "velquor Version 1.0";
-inline constexpr const char* kAboutSecondLine = "Bound states by the shooting method";
-inline constexpr const char* kWebLinkCaption = "Shooting method (web)";
+inline constexpr const char* kAboutSecondLine = VQ_CAPTION("Bound states by the shooting method");
+inline constexpr const char* kWebLinkCaption = VQ_CAPTION("Shooting method (web)");
 inline constexpr const char* kWebAddress = "https://en.wikipedia.org/wiki/Shooting_method";
 
 // Data-entry messages of the dialog's data exchange.
-inline constexpr const char* kEnterNumber = "Enter a number.";
-inline constexpr const char* kEnterPositiveInteger = "Enter a positive integer.";
-inline constexpr const char* kEnterIntegerInRange = "Enter an integer between 1 and 100.";
+inline constexpr const char* kEnterNumber = VQ_CAPTION("Enter a number.");
+inline constexpr const char* kEnterPositiveInteger = VQ_CAPTION("Enter a positive integer.");
+inline constexpr const char* kEnterIntegerInRange =
+    VQ_CAPTION("Enter an integer between 1 and 100.");
 
 // Version record.
 inline constexpr const char* kFileVersion = "1.0.0.1";

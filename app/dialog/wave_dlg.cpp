@@ -88,14 +88,14 @@ void CWaveDlg::SetUpTabs() {
 
 // The tabs and the list of potentials, the oscillator selected.
 void CWaveDlg::FillControls() {
-    platform_.InsertTab(0, "Normal");
-    platform_.InsertTab(1, "Zoom");
+    platform_.InsertTab(0, VQ_CAPTION("Normal"));
+    platform_.InsertTab(1, VQ_CAPTION("Zoom"));
     platform_.InsertTab(res::kLevelsTab, res::kLevelsTabText);
     platform_.InsertTab(res::kEvolutionTab, res::kEvolutionTabText);
     platform_.InsertTab(res::kTransmissionTab, res::kTransmissionTabText);
-    platform_.AddListItem("Woods-Saxon", 1);
-    platform_.AddListItem("Oscilador armonico", 2);
-    platform_.AddListItem("Pozo Finito", 3);
+    platform_.AddListItem(VQ_CAPTION("Woods-Saxon"), 1);
+    platform_.AddListItem(VQ_CAPTION("Oscilador armonico"), 2);
+    platform_.AddListItem(VQ_CAPTION("Pozo Finito"), 3);
     PotentialChoice::AddListItems(platform_);
     platform_.SelectListItem(1);
 }

@@ -76,6 +76,8 @@ class CWaveDlg {
     bool HasFrameBitmap() const { return frameBits_ != nullptr; }
     const RealFunction& Potential() const { return *potential_; }
     const PotentialChoice& Choice() const { return choice_; }
+    // For a scenario, which sets the choice as the settings dialog does.
+    PotentialChoice& Choice() { return choice_; }
     const LevelViews& Views() const { return views_; }
     EvolutionView& Evolution() { return *evolution_; }
     const EvolutionView& Evolution() const { return *evolution_; }

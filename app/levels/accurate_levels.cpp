@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "caption.h"
 #include "model.h"
 
 namespace {
@@ -58,8 +59,8 @@ AccurateLevelTable AccurateLevels(const PotentialInfo& potential, double ceiling
 const char* ParityText(const std::optional<spectrum::Parity>& parity, ParityWords words) {
     const bool data = words == ParityWords::Data;
     if (!parity) return data ? "" : "-";
-    if (*parity == spectrum::Parity::Even) return data ? "even" : "par";
-    return data ? "odd" : "impar";
+    if (*parity == spectrum::Parity::Even) return data ? "even" : VQ_CAPTION("par");
+    return data ? "odd" : VQ_CAPTION("impar");
 }
 
 const char* ParityText(std::uint8_t searchParity, ParityWords words) {

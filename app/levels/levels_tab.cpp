@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "caption.h"
 #include "dialog_platform.h"
 #include "wave_dlg.h"
 
@@ -15,14 +16,24 @@ std::string Number(const char* format, double value) {
     return text;
 }
 
+std::string Words(const DialogPlatform* platform, const char* text) {
+    return platform ? platform->Caption(text) : std::string(text);
+}
+
 }  // namespace
 
 std::vector<std::string> LevelColumns() {
-    return {"n",       "Paridad",    "Nodos",          "Disparo",
-            "Preciso", "Diferencia", "Error estimado", "Exacto"};
+    return {"n",
+            VQ_CAPTION("Paridad"),
+            VQ_CAPTION("Nodos"),
+            VQ_CAPTION("Disparo"),
+            VQ_CAPTION("Preciso"),
+            VQ_CAPTION("Diferencia"),
+            VQ_CAPTION("Error estimado"),
+            VQ_CAPTION("Exacto")};
 }
 
-TextRows LevelTexts(const AccurateLevelTable& table) {
+TextRows LevelTexts(const AccurateLevelTable& table, const DialogPlatform* platform) {
     TextRows rows;
     for (const AccurateLevelRow& row : table.rows) {
         const spectrum::Level& l = row.level;
@@ -36,17 +47,26 @@ TextRows LevelTexts(const AccurateLevelTable& table) {
                         estimate, row.exact ? Number("%.13f", *row.exact) : "-"});
     }
     if (rows.empty())
-        rows.push_back({"Ningun nivel por debajo de E = " + Number("%.6g", table.ceiling)});
-    if (std::string edge = ContinuumText(table); !edge.empty()) rows.push_back({edge});
+        rows.push_back(
+            {FillCaption(Words(platform, VQ_CAPTION("Ningun nivel por debajo de E = %1")),
+                         {Number("%.6g", table.ceiling)})});
+    if (std::string edge = ContinuumText(table, platform); !edge.empty()) rows.push_back({edge});
     return rows;
 }
 
-std::string ContinuumText(const AccurateLevelTable& table) {
+std::string ContinuumText(const AccurateLevelTable& table, const DialogPlatform* platform) {
     if (!table.continuum) return {};
-    const std::string where = " por debajo del continuo en E = " + Number("%.6g", *table.continuum);
-    if (!table.boundCount) return "Infinitos estados ligados" + where;
+    const std::string edge = Number("%.6g", *table.continuum);
+    if (!table.boundCount)
+        return FillCaption(
+            Words(platform,
+                  VQ_CAPTION("Infinitos estados ligados por debajo del continuo en E = %1")),
+            {edge});
     const int n = *table.boundCount;
-    return std::to_string(n) + (n == 1 ? " estado ligado" : " estados ligados") + where;
+    const char* pattern = n == 1
+                              ? VQ_CAPTION("%1 estado ligado por debajo del continuo en E = %2")
+                              : VQ_CAPTION("%1 estados ligados por debajo del continuo en E = %2");
+    return FillCaption(Words(platform, pattern), {std::to_string(n), edge});
 }
 
 AccurateLevelTable DialogLevelTable(const CWaveDlg& dlg, std::span<const SearchLevel> recorded,
@@ -108,5 +128,5 @@ void LevelsTab::Refresh() {
     stale_ = false;
     AccurateLevelTable table = Accurate();
     MatchRecorded(recorded_(), table.rows);
-    platform_.SetLevelTable(LevelColumns(), LevelTexts(table));
+    platform_.SetLevelTable(LevelColumns(), LevelTexts(table, &platform_));
 }

@@ -21,9 +21,11 @@ using TextRows = std::vector<std::vector<std::string>>;
 // has one row saying so, and one more row names the continuum edge and the
 // number of bound states below it, where V levels off on a side.
 std::vector<std::string> LevelColumns();
-TextRows LevelTexts(const AccurateLevelTable& table);
+// The rows' sentences in the platform's language, as written without one.
+TextRows LevelTexts(const AccurateLevelTable& table, const DialogPlatform* platform = nullptr);
 // "4 estados ligados por debajo del continuo en E = 0"; empty without an edge.
-std::string ContinuumText(const AccurateLevelTable& table);
+std::string ContinuumText(const AccurateLevelTable& table,
+                          const DialogPlatform* platform = nullptr);
 
 // The dialog's potential's accurate levels below the search's ceiling (or
 // below `ceiling`, if given), with the recorded levels beside them.

@@ -262,8 +262,10 @@ void PacketView::ShowNumbers() {
         return;
     }
     const packet::PacketSample s = line->Sample();
-    platform_.SetControlText(res::kPacketNumbers,
-                             "izq. " + Fixed(s.left, 6) + "   der. " + Fixed(s.right, 6));
+    platform_.SetControlText(
+        res::kPacketNumbers,
+        FillCaption(platform_.Caption(VQ_CAPTION("izq. %1   der. %2")),
+                    {Fixed(s.left, 6), Fixed(s.right, 6)}));
 }
 
 // ---- Drawing ---------------------------------------------------------------------

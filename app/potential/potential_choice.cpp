@@ -38,6 +38,17 @@ void PotentialChoice::AddListItems(DialogPlatform& platform) {
         if (f.id > FamilyId::Well) platform.AddListItem(f.caption, static_cast<int>(f.id));
 }
 
+int PotentialChoice::ListIndex(FamilyId id) {
+    // The dialog's first three in their order, then the table's.
+    if (id <= FamilyId::Well) return static_cast<int>(id) - 1;
+    int index = 3;
+    for (const FamilyInfo& f : Families()) {
+        if (f.id == id) return index;
+        if (f.id > FamilyId::Well) ++index;
+    }
+    return 0;
+}
+
 std::optional<FamilyId> PotentialChoice::FamilyOfData(std::intptr_t data) {
     for (const FamilyInfo& f : Families())
         if (static_cast<std::intptr_t>(f.id) == data) return f.id;

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "caption.h"
 #include "formula_potential.h"
 #include "potential_family.h"
 #include "search_bounds.h"
@@ -22,13 +23,15 @@ class PotentialChoice {
     static constexpr const char* kStartFormula = "x^2 - 8";
     // The window's one-line note for a potential that is not even.
     static constexpr const char* kNotEvenNote =
-        "V(x) is not even: shot from both ends, matched at V's minimum (cyan).";
+        VQ_CAPTION("V(x) is not even: shot from both ends, matched at V's minimum (cyan).");
 
     // The dialog's own objects of the three first families.
     PotentialChoice(WoodsSaxonPotential& woodsSaxon, PowerPotential& oscillator, SquareWell& well);
 
     // The list's items after the first three, with their item data.
     static void AddListItems(DialogPlatform& platform);
+    // The position of a family's item in the list.
+    static int ListIndex(FamilyId id);
     // The family of a list item's data; nothing for data of none.
     static std::optional<FamilyId> FamilyOfData(std::intptr_t data);
 

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "caption.h"
 #include "data_exchange.h"
 #include "real_function.h"
 #include "resources.h"
@@ -291,9 +292,13 @@ void TransmissionTab::ShowControls() {
                       r.width);
         list += text;
     }
+    const auto words = [&](const char* text) { return platform_.Caption(text); };
     platform_.SetControlText(
         res::kTransmissionResonances,
-        transmission_ ? "Resonancias: " + (list.empty() ? "ninguna" : list) : problem_);
+        transmission_
+            ? FillCaption(words(VQ_CAPTION("Resonancias: %1")),
+                          {list.empty() ? words(VQ_CAPTION("ninguna")) : list})
+            : FillCaption(words(VQ_CAPTION("Sin continuo: %1")), {problem_}));
     ShowMarker();
 }
 

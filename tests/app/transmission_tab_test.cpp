@@ -114,7 +114,7 @@ TEST(TransmissionTab, APotentialWithNoContinuumSaysSo) {
     TransmissionTab& tab = s.Dialog().Transmission();
     EXPECT_EQ(tab.Problem(),
               "V grows without bound on the left: there is no continuum to scatter in.");
-    EXPECT_EQ(s.Platform().ControlText(res::kTransmissionResonances), tab.Problem());
+    EXPECT_EQ(s.Platform().ControlText(res::kTransmissionResonances), "Sin continuo: " + tab.Problem());
     s.ClickPlot(100, 300);
     s.PressPlotKey(PlotKey::Right);
     s.Paint();

@@ -33,7 +33,7 @@ std::vector<BadInput> BadInputs() {
         {"OptionBeforeCommand", {"--potential", "well"}, {"'--potential'", "--help and --version"}},
         {"UnknownOption",
          {"levels", "--colour", "red"},
-         {"'--colour'", "--potential, --set, --formula, --format"}},
+         {"'--colour'", "--potential, --set, --formula, --scenario, --format"}},
         {"StrayArgument", {"levels", "well"}, {"'well'", "--potential"}},
         {"UnknownFormat", {"levels", "--format", "xml"}, {"'xml'", "table, csv or json"}},
         {"UnknownPotential",

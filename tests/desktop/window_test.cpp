@@ -218,8 +218,9 @@ class WindowTest : public QObject {
         });
         QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, QPoint(400, 40));
         QTRY_COMPARE(aboutBoxes, 1);
-        QCOMPARE(texts, (QStringList{"Save picture\u2026", "Copy picture", "Copy levels", "-",
-                                     "&Close", "-", "&About velquor..."}));
+        QCOMPARE(texts, (QStringList{"Save picture\u2026", "Copy picture", "Copy levels",
+                                     "Open scenario\u2026", "Save scenario\u2026", "-", "&Close",
+                                     "-", "&About velquor..."}));
         QVERIFY(window->isVisible());
     }
 

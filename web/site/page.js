@@ -691,6 +691,11 @@
     currentTab() {
       return tabs().findIndex((t) => t.getAttribute("aria-selected") === "true");
     },
+    // A tab shown as chosen, without telling the dialog (a scenario's).
+    selectTab(index) {
+      tabs().forEach((tab, i) => tab.setAttribute("aria-selected", String(i === index)));
+      showBands();
+    },
     addListItem(text, data) {
       listItems.push({ text, data });
       const li = document.createElement("li");
