@@ -82,6 +82,7 @@ class CWaveDlg {
     EvolutionView& Evolution() { return *evolution_; }
     const EvolutionView& Evolution() const { return *evolution_; }
     TransmissionTab& Transmission() { return *transmission_; }
+    const TransmissionTab& Transmission() const { return *transmission_; }
     PacketView& Packet() { return *packet_; }
     const PacketView& Packet() const { return *packet_; }
     // The current potential as a solver needs it, and where its levels are

@@ -62,6 +62,16 @@ class TransmissionTab {
 
     void Draw();
 
+    // The range and the marker as last set, without computing anything;
+    // none before the tab has taken its potential, or where V has no continuum.
+    struct Range {
+        double from, to, marker;
+    };
+    std::optional<Range> Showing() const {
+        if (stale_ || !transmission_) return std::nullopt;
+        return Range{from_, to_, marker_};
+    }
+
     // What tests and hosts read; each computes what it needs first.
     const std::string& Problem();  // why there is no continuum; empty if there is one
     double From();

@@ -136,7 +136,8 @@ class ScenarioTest : public QObject {
             auto window = OpenWindow();
             QCOMPARE(ButtonText(*window, res::kSearch), QStringLiteral("Search"));
             QCOMPARE(ButtonText(*window, res::kSettings), QStringLiteral("Settings..."));
-            QCOMPARE(TabTexts(*window), (QStringList{"Normal", "Zoom", "Levels", "Evolution"}));
+            QCOMPARE(TabTexts(*window),
+                     (QStringList{"Normal", "Zoom", "Levels", "Evolution", "Transmission"}));
             QCOMPARE(ControlOf<QComboBox>(*window, res::kPotentialList)->itemText(1),
                      QStringLiteral("Harmonic oscillator"));
             QTest::mouseClick(TabBarOf(*window), Qt::LeftButton, {},
@@ -149,7 +150,8 @@ class ScenarioTest : public QObject {
         InstallLanguage(*qApp, "es");
         auto window = OpenWindow();
         QCOMPARE(ButtonText(*window, res::kSearch), QStringLiteral("Buscar"));
-        QCOMPARE(TabTexts(*window), (QStringList{"Normal", "Zoom", "Niveles", "Evolucion"}));
+        QCOMPARE(TabTexts(*window),
+                 (QStringList{"Normal", "Zoom", "Niveles", "Evolucion", "Transmision"}));
         QCOMPARE(ControlOf<QComboBox>(*window, res::kPotentialList)->itemText(2),
                  QStringLiteral("Pozo Finito"));
     }
