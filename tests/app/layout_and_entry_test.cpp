@@ -39,7 +39,8 @@ TEST(DialogLayout, BandsFitOverThePlotAndNameTheirControls) {
     const int plotWidth = HeadlessSession().Dialog().PlotRect().Width();
     ASSERT_EQ(BandTemplates().size(), 2u);
     EXPECT_EQ(BandTemplates()[0].tab, res::kEvolutionTab);
-    EXPECT_EQ(BandTemplates()[1].tab, res::kPacketTab);
+    EXPECT_EQ(BandTemplates()[1].tab, res::kTransmissionTab);
+    EXPECT_EQ(BandTemplates()[2].tab, res::kPacketTab);
     for (const BandTemplate& band : BandTemplates()) {
         bool enterIsAButton = false;
         for (std::size_t i = 0; i < band.controls.size(); ++i) {

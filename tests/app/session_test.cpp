@@ -66,7 +66,8 @@ TEST(Session, StartUpShowsTheOscillatorAlone) {
     EXPECT_EQ(p.ControlText(res::kEnergy), "-1");
     EXPECT_EQ(p.ControlText(res::kIterations), "1");
     EXPECT_EQ(p.tabs,
-              (std::vector<std::string>{"Normal", "Zoom", "Niveles", "Evolucion", "Paquete"}));
+              (std::vector<std::string>{"Normal", "Zoom", "Niveles", "Evolucion", "Transmision",
+                                        "Paquete"}));
     EXPECT_EQ(p.tabs[res::kPacketTab], "Paquete");
     EXPECT_EQ(p.currentTab, 0);
     EXPECT_TRUE(p.IsEnabled(res::kPlay));

@@ -137,7 +137,8 @@ class ScenarioTest : public QObject {
             QCOMPARE(ButtonText(*window, res::kSearch), QStringLiteral("Search"));
             QCOMPARE(ButtonText(*window, res::kSettings), QStringLiteral("Settings..."));
             QCOMPARE(TabTexts(*window),
-                     (QStringList{"Normal", "Zoom", "Levels", "Evolution", "Packet"}));
+                     (QStringList{"Normal", "Zoom", "Levels", "Evolution", "Transmission",
+                                  "Packet"}));
             QCOMPARE(ControlOf<QComboBox>(*window, res::kPotentialList)->itemText(1),
                      QStringLiteral("Harmonic oscillator"));
             QTest::mouseClick(TabBarOf(*window), Qt::LeftButton, {},
@@ -151,7 +152,8 @@ class ScenarioTest : public QObject {
         auto window = OpenWindow();
         QCOMPARE(ButtonText(*window, res::kSearch), QStringLiteral("Buscar"));
         QCOMPARE(TabTexts(*window),
-                 (QStringList{"Normal", "Zoom", "Niveles", "Evolucion", "Paquete"}));
+                 (QStringList{"Normal", "Zoom", "Niveles", "Evolucion", "Transmision",
+                              "Paquete"}));
         QCOMPARE(ControlOf<QComboBox>(*window, res::kPotentialList)->itemText(2),
                  QStringLiteral("Pozo Finito"));
     }

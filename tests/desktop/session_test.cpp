@@ -65,6 +65,7 @@ class SessionTest : public QObject {
         QCOMPARE(ControlOf<QLineEdit>(*window, res::kEnergy)->text(), QStringLiteral("-1"));
         QCOMPARE(tab->count(), 5);
         QCOMPARE(tab->tabText(3), QStringLiteral("Evolucion"));
+        QCOMPARE(tab->tabText(4), QStringLiteral("Transmision"));
         QCOMPARE(tab->tabText(res::kPacketTab), QStringLiteral("Paquete"));
         QCOMPARE(tab->tabText(0), QStringLiteral("Normal"));
         QCOMPARE(tab->tabText(1), QStringLiteral("Zoom"));
