@@ -237,7 +237,7 @@ ReadResult ReadFile(const std::string& path) {
     return Read(text);
 }
 
-std::string Write(const Scenario& s) {
+std::string Write(const Scenario& s, int indent) {
     json doc = json::object();
     doc["velquor"] = 1;
     const FamilyInfo& family = FamilyOf(s.potential);
@@ -258,7 +258,7 @@ std::string Write(const Scenario& s) {
         doc["evolution"] = {{"states", e.states}, {"weights", e.weights}, {"phases", e.phases},
                             {"speed", e.speed},   {"time", e.time},       {"playing", e.playing}};
     }
-    return doc.dump(2, ' ', false, json::error_handler_t::replace) + "\n";
+    return doc.dump(indent, ' ', false, json::error_handler_t::replace) + (indent < 0 ? "" : "\n");
 }
 
 }  // namespace scenario
