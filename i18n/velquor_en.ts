@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>&amp;Fases</source>
-        <translation>&amp;Phases</translation>
+        <translation>&amp;Phase</translation>
     </message>
     <message>
         <source>&amp;Aplicar</source>

@@ -13,6 +13,8 @@ namespace {
 
 using nlohmann::json;
 
+// In the window's order. A tab added to the window adds its name here, and
+// its band's fields as an object of their own, as "evolution" has.
 constexpr std::array<const char*, 4> kTabs{"normal", "zoom", "levels", "evolution"};
 constexpr std::array kKeys{"velquor", "potential", "settings",  "formula",
                            "tab",     "energy",    "predictor", "evolution"};
