@@ -37,12 +37,11 @@ std::string Heading(const AccurateRun& run) {
            (t.note.empty() ? "" : " (" + t.note + ")") + "\n";
 }
 
-// The bound states, where that says more than the rows: the listing was cut
-// at the continuum edge, or there are more bound states than rows.
+// The bound states, wherever V has a continuum: how many there are (which
+// may be more than the rows), or that there are infinitely many.
 std::string BoundStates(const AccurateLevelTable& t) {
     if (!t.countNote.empty() && !t.boundCount && t.continuum) return t.countNote + "\n";
     if (!t.continuum || !t.boundCount) return "";
-    if (!(t.ceiling > *t.continuum) && *t.boundCount <= static_cast<int>(t.rows.size())) return "";
     return std::to_string(*t.boundCount) + (*t.boundCount == 1 ? " bound state" : " bound states") +
            " below the continuum at " + Exact(*t.continuum) + "\n";
 }

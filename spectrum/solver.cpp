@@ -85,6 +85,7 @@ struct Solver::State {
     std::vector<std::map<double, double>> angles;  // per mesh: E -> Theta
     std::map<int, int> finestMesh;                 // per level index
     std::map<int, double> finestEnergy;
+    double swept = 0.0;  // mesh steps swept so far
     // Per level: the energy and dTheta/dE (from the norms) of the last sweep
     // on a coarser mesh.
     std::map<int, std::pair<double, double>> lastSlope;
@@ -101,7 +102,9 @@ struct Solver::State {
     }
 
     Mismatch Angle(const Potential& v, int j, double e) {
-        const Mismatch m = MismatchAt(MeshAt(v, j), e);
+        const Mesh& mesh = MeshAt(v, j);
+        swept += static_cast<double>(mesh.steps.size());
+        const Mismatch m = MismatchAt(mesh, e);
         angles[j][e] = m.theta;
         return m;
     }
@@ -519,12 +522,19 @@ void Solver::SolveBelow(const Sampled& sampled, double top, bool lowered, const 
         out.note = "the ceiling lies too far above the bottom of V: no level computed";
         return;
     }
+    const int all = count;
     if (count > settings_.maxLevels) {
         out.note = "only the lowest " + std::to_string(settings_.maxLevels) + " of " +
                    std::to_string(count) + " levels below the ceiling";
         count = settings_.maxLevels;
     }
     for (int k = 0; k < count; ++k) {
+        if (k > 0 && s.swept > settings_.maxSweptSteps) {
+            out.note = "only the lowest " + std::to_string(k) + " of " + std::to_string(all) +
+                       " levels below the ceiling: the others would take too long (a lower "
+                       "ceiling lists them)";
+            break;
+        }
         Level level = SolveLevel(k);
         if (level.energy < top) {
             out.levels.push_back(std::move(level));
@@ -577,6 +587,15 @@ Level Solver::SolveLevel(int k) {
         level.warning = Format("not brought to the tolerance: estimated error %.3g after %g meshes",
                                x.estimate, meshes);
     level.nodes = NodeCount(k);
+    // The k-th level's eigenfunction has k zeros: where the count says
+    // otherwise, something (a well the meshes hardly resolve, tails lost to
+    // underflow) is off, and the level is not vouched for.
+    if (level.nodes != k) {
+        level.converged = false;
+        level.warning +=
+            (level.warning.empty() ? "" : "; ") +
+            Format("its eigenfunction shows %g zeros where its place says %g", level.nodes, k);
+    }
     return level;
 }
 

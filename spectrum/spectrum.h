@@ -40,6 +40,9 @@ struct Settings {
     double tailAction = 40.0;     // WKB action kept beyond the outer turning points
     int maxRefinements = 7;       // halvings of the mesh beyond the first three meshes
     int maxLevels = 500;          // the lowest ones, with a note, when there are more
+    // The work of one listing, in mesh steps swept (about 20 ns each): the
+    // levels beyond it are left out, with a note, so that any V answers soon.
+    double maxSweptSteps = 1e7;
 };
 
 enum class Parity { Even, Odd };

@@ -88,9 +88,7 @@ TEST(AccurateLevelsCli, ContinuumAndBoundCount) {
     EXPECT_EQ(m["bound_count"].toInt(), 4);
     ASSERT_EQ(m["levels"].toArray().size(), 4);
     EXPECT_NEAR(m["levels"].toArray()[3].toObject()["energy"].toDouble(), -0.125, 1e-12);
-    // The search stops at the edge; a ceiling above it is asked for.
-    const CliRun table =
-        RunCli(QStringList{"levels", "--method", "accurate", "--below", "1"} + morse);
+    const CliRun table = RunCli(QStringList{"levels", "--method", "accurate"} + morse);
     EXPECT_NE(table.out.find("4 bound states below the continuum at 0\n"), std::string::npos)
         << table.out;
     const QJsonObject slow = potential({"--formula", "-1/sqrt(1+x^2)"});

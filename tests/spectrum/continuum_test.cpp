@@ -206,3 +206,25 @@ TEST(Continuum, NodesAndOrderOnWellsFarApart) {
 }
 
 }  // namespace
+
+namespace {
+
+// Wells deeper and deeper out to the scan's end, more than a thousand levels
+// below the ceiling: the listing stops when its work is spent and says so,
+// and a level whose eigenfunction's zeros do not match its place is not
+// vouched for.
+TEST(Continuum, DeepeningWellsStopWithANoteAndVouchOnlyForWhatHolds) {
+    const auto v = [](double x) { return std::sin(5.0 * x) * x * x / 4.0; };
+    spectrum::Solver solver(v, {});
+    const spectrum::Spectrum s = solver.Levels(4.8666666666666663);
+    ASSERT_FALSE(s.levels.empty());
+    EXPECT_LT(s.levels.size(), 100u);
+    EXPECT_NE(s.note.find("would take too long"), std::string::npos) << s.note;
+    for (const spectrum::Level& level : s.levels) {
+        if (level.nodes != level.index) {
+            EXPECT_FALSE(level.converged) << level.index;
+        }
+    }
+}
+
+}  // namespace
