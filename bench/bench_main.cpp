@@ -61,6 +61,8 @@ constexpr Target kTargets[] = {
     {"\"Zoom\" redraw, nine oscillator levels", "BM_RedrawZoomOscillatorLevels", 2.0, nullptr, 0.0},
     {"Evolution frame, 20 levels (x \"Zoom\" redraw)", "BM_EvolutionFrame20Levels", 0.0,
      "BM_RedrawZoomOscillatorLevels", 1.0},
+    {"\"Transmision\" redraw (x \"Zoom\" redraw)", "BM_RedrawTransmission", 0.0,
+     "BM_RedrawZoomOscillatorLevels", 1.0},
     {"Clear of the frame (x memset)", "BM_ClearFrame", 0.0, "BM_MemsetFrame", 3.0},
     {"Oscillator level search, all levels", "BM_LevelSearch/1", 10.0, nullptr, 0.0},
     {"Accurate oscillator levels (x search)", "BM_AccurateOscillatorLevels", 0.0,

@@ -6,6 +6,8 @@
 #include <cmath>
 
 #include "formula_potential.h"
+#include "headless_host.h"
+#include "resources.h"
 #include "scattering.h"
 
 namespace {
@@ -26,5 +28,42 @@ void BM_DoubleBarrierTransmission1000(benchmark::State& state) {
     state.counters["worst_|T+R-1|"] = worstSum;
 }
 BENCHMARK(BM_DoubleBarrierTransmission1000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+namespace {
+
+void ShowDoubleBarrier(HeadlessSession& session) {
+    session.SelectPotential("Formula");
+    session.ChangeSettings({"6*(abs(x)>1)*(abs(x)<1.5)"});
+    session.SelectTab(res::kTransmissionTab);
+    session.Paint();  // the curve, the resonances and the state, once
+}
+
+// A "Transmision" redraw as the dialog asks for one: the curves, the
+// resonances and the state kept from the last.
+void BM_RedrawTransmission(benchmark::State& state) {
+    HeadlessSession session;
+    ShowDoubleBarrier(session);
+    for (auto _ : state) {
+        session.Dialog().Redraw();
+        benchmark::DoNotOptimize(session.Dialog().Frame().Data());
+    }
+}
+BENCHMARK(BM_RedrawTransmission)->Unit(benchmark::kMicrosecond);
+
+// The marker moved a column by a key before each: the state at the new
+// energy is computed and drawn too.
+void BM_RedrawTransmissionMarkerMoved(benchmark::State& state) {
+    HeadlessSession session;
+    ShowDoubleBarrier(session);
+    bool right = true;
+    for (auto _ : state) {
+        session.PressPlotKey(right ? PlotKey::Right : PlotKey::Left);
+        right = !right;
+        benchmark::DoNotOptimize(session.Dialog().Frame().Data());
+    }
+}
+BENCHMARK(BM_RedrawTransmissionMarkerMoved)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

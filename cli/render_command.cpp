@@ -2,6 +2,7 @@
 // dialog itself after a prediction, some search steps or some levels.
 #include <unistd.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 
@@ -12,6 +13,7 @@
 #include "level_run.h"
 #include "potential_options.h"
 #include "resources.h"
+#include "text_output.h"
 
 namespace cli {
 
@@ -80,14 +82,40 @@ void SavePng(const picture::Picture& image, const std::string& path) {
     if (!reason.empty()) throw WriteError("cannot write " + Quoted(path) + ": " + reason);
 }
 
+// The "Transmision" tab with its marker at the energy typed, as a person
+// types it into the band's box and presses "Aplicar".
+void ShowTransmission(HeadlessSession& session, const PotentialRequest& request,
+                      const std::string& energyText) {
+    session.SelectTab(res::kTransmissionTab);
+    TransmissionTab& tab = session.Dialog().Transmission();
+    if (!tab.Problem().empty()) {
+        const std::string which = request.potential->id == FamilyId::Formula
+                                      ? "--formula " + Quoted(request.fields.front())
+                                      : "--potential " + std::string(request.potential->name);
+        std::string problem = tab.Problem();
+        problem.pop_back();  // the full stop
+        throw UsageError(which + ": " + problem +
+                         "; give a potential that levels off on both sides");
+    }
+    if (energyText.empty()) return;
+    const double e = ParseEnergy("--energy", energyText);
+    if (!(e >= tab.From() && e <= tab.To()))
+        throw UsageError("--energy " + energyText + " is outside the tab's energy range, " +
+                         Exact(tab.From()) + " to " + Exact(tab.To()) + "; give one inside it");
+    session.Type(res::kTransmissionEnergy, energyText);
+    session.Click(res::kTransmissionApply);
+}
+
 }  // namespace
 
 int RunRender(const Args& args) {
     const Option viewOption{"view", "VIEW",
-                            "normal, zoom or evolution: a tab of the window (with --scenario, "
-                            "its tab unless given).",
+                            "normal, zoom, evolution or transmission: a tab of the window (with "
+                            "--scenario, its tab unless given).",
                             ""};
-    const Option energyOption{"energy", "E", "Type E into the energy box and press \"Predictor\".",
+    const Option energyOption{"energy", "E",
+                              "Type E into the energy box and press \"Predictor\"; with --view "
+                              "transmission, put the marker at E.",
                               ""};
     const Option stepsOption{
         "steps", "N", "Click \"Buscar\" N times (0 to " + std::to_string(kMaxSteps) + ").", ""};
@@ -107,14 +135,16 @@ int RunRender(const Args& args) {
     options.insert(options.end(), {timeOption, outputOption});
     const std::optional<Arguments> given = ParseCommand(
         {"render",
-         std::string("render --view normal|zoom|evolution ") + kPotentialUsage +
+         std::string("render --view normal|zoom|evolution|transmission ") + kPotentialUsage +
              " [--energy E | --steps N | --levels N|all] "
              "[--states LIST [--weights LIST] [--phases LIST] [--time T]] --output FILE.png",
          "Draws one view as the window shows it, 624 x 584 pixels: right after choosing the\n"
          "potential, or after one of --energy, --steps and --levels. Needs no display. The\n"
          "picture goes to a temporary file beside FILE.png that is then renamed, so a failed\n"
          "write never leaves half a file. --view evolution draws the \"Evolucion\" tab: the\n"
-         "superposition of the levels --states at --time, paused.",
+         "superposition of the levels --states at --time, paused. --view transmission draws\n"
+         "the \"Transmision\" tab: T(E) and R(E) over its range, the resonances, and the\n"
+         "scattering state at the marker (the first resonance, or --energy E).",
          options},
         args);
     if (!given) return kExitOk;
@@ -122,11 +152,14 @@ int RunRender(const Args& args) {
 
     const bool fromScenario = parser.IsSet(ScenarioOption());
     if (!parser.IsSet(viewOption) && !fromScenario)
-        throw UsageError("--view is required; give normal, zoom or evolution");
-    const std::string view =
-        parser.IsSet(viewOption)
-            ? ParseChoice("--view", parser.Value(viewOption), {"normal", "zoom", "evolution"})
-            : "";
+        throw UsageError("--view is required; give normal, zoom, evolution or transmission");
+    const std::string view = parser.IsSet(viewOption)
+                                 ? ParseChoice("--view", parser.Value(viewOption),
+                                               {"normal", "zoom", "evolution", "transmission"})
+                                 : "";
+    const bool transmission = view == "transmission";
+    if (transmission && (parser.IsSet(stepsOption) || parser.IsSet(levelsOption)))
+        throw UsageError("--steps and --levels go with --view normal or zoom");
     const bool evolution = view == "evolution";
     const bool evolutionOptions = parser.IsSet(StatesOption()) || parser.IsSet(WeightsOption()) ||
                                   parser.IsSet(PhasesOption()) || parser.IsSet(timeOption);
@@ -176,7 +209,7 @@ int RunRender(const Args& args) {
     const std::string output = parser.Value(outputOption);
     CheckOutput(output);
 
-    if (!energyText.empty()) {
+    if (!energyText.empty() && !transmission) {
         session.TypeEnergy(energyText);
         session.Click(res::kPredictor);
     }
@@ -197,6 +230,7 @@ int RunRender(const Args& args) {
         session.SelectTab(res::kEvolutionTab);
         if (parser.IsSet(timeOption)) session.Dialog().Evolution().SetTime(time);
     }
+    if (transmission) ShowTransmission(session, request, energyText);
 
     const std::vector<std::uint8_t>& frame = session.Paint();
     SavePng(picture::FramePicture(frame.data(), session.Platform().frameWidth,

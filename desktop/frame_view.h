@@ -17,13 +17,23 @@ class FrameView : public QWidget {
     std::uint8_t* Allocate(int width, int height);
     // Run at every paint, before the frame is shown: it fills the memory.
     void SetBeforePaint(std::function<void()> fill) { beforePaint_ = std::move(fill); }
+    // A press or a drag with the left button at (x, y) from the top-left, and
+    // a key pressed while the view has the focus; the handlers say whether
+    // they took them.
+    void SetOnPointer(std::function<bool(int, int)> pointer) { pointer_ = std::move(pointer); }
+    void SetOnKey(std::function<bool(int)> key) { key_ = std::move(key); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     std::vector<std::uint8_t> bits_;
     int width_ = 0;
     int height_ = 0;
     std::function<void()> beforePaint_;
+    std::function<bool(int, int)> pointer_;
+    std::function<bool(int)> key_;
 };

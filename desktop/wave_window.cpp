@@ -22,6 +22,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <algorithm>
+#include <optional>
 
 #include "about_box.h"
 #include "accessibility.h"
@@ -48,6 +49,29 @@ Widget* WaveWindow::ControlAs(int id) const {
     return qobject_cast<Widget*>(Control(id));
 }
 
+namespace {
+// The keys that move the "Transmision" tab's marker.
+std::optional<PlotKey> PlotKeyOf(int key) {
+    switch (key) {
+        case Qt::Key_Left:
+            return PlotKey::Left;
+        case Qt::Key_Right:
+            return PlotKey::Right;
+        case Qt::Key_PageDown:
+            return PlotKey::PageDown;
+        case Qt::Key_PageUp:
+            return PlotKey::PageUp;
+        case Qt::Key_Home:
+            return PlotKey::Home;
+        case Qt::Key_End:
+            return PlotKey::End;
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace
+
 WaveWindow::WaveWindow(QWidget* parent) : QDialog(parent) {
     const DialogTemplate& dialog = MainDialogTemplate();
     setWindowTitle(QString::fromUtf8(dialog.title));
@@ -71,6 +95,11 @@ WaveWindow::WaveWindow(QWidget* parent) : QDialog(parent) {
     frame_->SetBeforePaint([this] {
         dlg_.OnPaint();
         frame_->setAccessibleDescription(QString::fromStdString(PlotDescription(dlg_, *this)));
+    });
+    frame_->SetOnPointer([this](int x, int y) { return dlg_.OnPlotMouse(x, y); });
+    frame_->SetOnKey([this](int key) {
+        const std::optional<PlotKey> k = PlotKeyOf(key);
+        return k && dlg_.OnPlotKey(*k);
     });
     frame_->raise();
     levelTable_ = new LevelsTabView(this);

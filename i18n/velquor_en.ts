@@ -272,6 +272,38 @@
         <translation>V(x) is not even: shot from both ends, matched at V&apos;s minimum (cyan).</translation>
     </message>
     <message>
+        <source>&amp;Desde</source>
+        <translation>&amp;From</translation>
+    </message>
+    <message>
+        <source>&amp;Hasta</source>
+        <translation>&amp;To</translation>
+    </message>
+    <message>
+        <source>&amp;E</source>
+        <translation>&amp;E</translation>
+    </message>
+    <message>
+        <source>Transmision</source>
+        <translation>Transmission</translation>
+    </message>
+    <message>
+        <source>Enter a range from above the lower limit of V to a larger energy.</source>
+        <translation>Enter a range from above the lower limit of V to a larger energy.</translation>
+    </message>
+    <message>
+        <source>Resonancias: %1</source>
+        <translation>Resonances: %1</translation>
+    </message>
+    <message>
+        <source>ninguna</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Sin continuo: %1</source>
+        <translation>No continuum: %1</translation>
+    </message>
+    <message>
         <source>Trial energy</source>
         <translation>Trial energy</translation>
     </message>

@@ -272,6 +272,38 @@
         <translation>V(x) is not even: shot from both ends, matched at V&apos;s minimum (cyan).</translation>
     </message>
     <message>
+        <source>&amp;Desde</source>
+        <translation>&amp;Desde</translation>
+    </message>
+    <message>
+        <source>&amp;Hasta</source>
+        <translation>&amp;Hasta</translation>
+    </message>
+    <message>
+        <source>&amp;E</source>
+        <translation>&amp;E</translation>
+    </message>
+    <message>
+        <source>Transmision</source>
+        <translation>Transmision</translation>
+    </message>
+    <message>
+        <source>Enter a range from above the lower limit of V to a larger energy.</source>
+        <translation>Enter a range from above the lower limit of V to a larger energy.</translation>
+    </message>
+    <message>
+        <source>Resonancias: %1</source>
+        <translation>Resonancias: %1</translation>
+    </message>
+    <message>
+        <source>ninguna</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>Sin continuo: %1</source>
+        <translation>Sin continuo: %1</translation>
+    </message>
+    <message>
         <source>Trial energy</source>
         <translation>Energia de prueba</translation>
     </message>

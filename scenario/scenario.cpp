@@ -13,11 +13,10 @@ namespace {
 
 using nlohmann::json;
 
-// In the window's order. A tab added to the window adds its name here, and
-// its band's fields as an object of their own, as "evolution" has.
-constexpr std::array<const char*, 4> kTabs{"normal", "zoom", "levels", "evolution"};
-constexpr std::array kKeys{"velquor", "potential", "settings",  "formula",
-                           "tab",     "energy",    "predictor", "evolution"};
+constexpr std::array<const char*, 5> kTabs{"normal", "zoom", "levels", "evolution", "transmission"};
+constexpr std::array kKeys{"velquor", "potential", "settings",  "formula",     "tab",
+                           "energy",  "predictor", "evolution", "transmission"};
+constexpr std::array kTransmissionKeys{"from", "to", "energy"};
 constexpr std::array kEvolutionKeys{"states", "weights", "phases", "speed", "time", "playing"};
 // Deeper nesting than this is no scenario's; refused before parsing.
 constexpr int kMaxDepth = 8;
@@ -149,6 +148,18 @@ std::optional<std::string> ReadEvolution(const json& value, Evolution& e) {
     return std::nullopt;
 }
 
+std::optional<std::string> ReadTransmission(const json& value, Transmission& t) {
+    if (!value.is_object()) return "'transmission' must be an object";
+    if (auto m = UnknownKey(value, kTransmissionKeys, "'transmission'")) return m;
+    for (const auto& [key, field] :
+         {std::pair{"from", &t.from}, std::pair{"to", &t.to}, std::pair{"energy", &t.energy}}) {
+        const auto it = value.find(key);
+        if (it == value.end()) return std::string("'transmission' needs '") + key + "'";
+        if (auto m = Number(*it, key, -kMaxEnergy, kMaxEnergy, *field)) return m;
+    }
+    return std::nullopt;
+}
+
 std::optional<std::string> ReadPotential(const json& doc, Scenario& s) {
     if (const auto it = doc.find("potential"); it != doc.end()) {
         const FamilyInfo* family = it->is_string() ? FindFamily(it->get<std::string>()) : nullptr;
@@ -197,6 +208,10 @@ std::optional<std::string> ReadDocument(const json& doc, Scenario& s) {
     if (const auto it = doc.find("evolution"); it != doc.end()) {
         s.evolution.emplace();
         if (auto m = ReadEvolution(*it, *s.evolution)) return m;
+    }
+    if (const auto it = doc.find("transmission"); it != doc.end()) {
+        s.transmission.emplace();
+        if (auto m = ReadTransmission(*it, *s.transmission)) return m;
     }
     return std::nullopt;
 }
@@ -260,6 +275,10 @@ std::string Write(const Scenario& s, int indent) {
         doc["evolution"] = {{"states", e.states}, {"weights", e.weights}, {"phases", e.phases},
                             {"speed", e.speed},   {"time", e.time},       {"playing", e.playing}};
     }
+    if (s.transmission)
+        doc["transmission"] = {{"from", s.transmission->from},
+                               {"to", s.transmission->to},
+                               {"energy", s.transmission->energy}};
     return doc.dump(indent, ' ', false, json::error_handler_t::replace) + (indent < 0 ? "" : "\n");
 }
 

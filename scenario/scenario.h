@@ -1,6 +1,7 @@
 // A scenario: what a teacher hands a class to start from, as a small JSON
 // file. The potential and its settings or formula, the tab, the trial energy
-// and whether "Predictor" was pressed, and the "Evolucion" band's fields.
+// and whether "Predictor" was pressed, the "Evolucion" band's fields and the
+// "Transmision" tab's range and marker.
 // Reading is strict: a text that is not JSON, a key that is not known, a
 // value of the wrong type or out of range, or a file over kMaxBytes gives one
 // message naming what is wrong, and no scenario.
@@ -33,6 +34,14 @@ struct Evolution {
     bool operator==(const Evolution&) const = default;
 };
 
+// The "Transmision" tab's range and marker.
+struct Transmission {
+    double from = 0.0;
+    double to = 1.0;
+    double energy = 0.5;
+    bool operator==(const Transmission&) const = default;
+};
+
 struct Scenario {
     FamilyId potential = FamilyId::Oscillator;
     std::vector<double> settings;  // the family's, in its table's order; none for a formula
@@ -41,6 +50,7 @@ struct Scenario {
     double energy = -1.0;          // the energy box
     bool predictor = false;        // "Predictor" pressed at that energy
     std::optional<Evolution> evolution;
+    std::optional<Transmission> transmission;
     bool operator==(const Scenario&) const = default;
 };
 

@@ -51,12 +51,22 @@ void SetEvolution(CWaveDlg& dlg, DialogPlatform& platform, const Evolution& e) {
     if (dlg.Evolution().Playing() != e.playing) dlg.OnCommand(res::kEvolutionPlay);
 }
 
+void SetTransmission(CWaveDlg& dlg, DialogPlatform& platform, const Transmission& t) {
+    // The tab takes its potential before anyone types into its band.
+    dlg.Transmission().From();
+    platform.SetControlText(res::kTransmissionFrom, ExactNumber(t.from));
+    platform.SetControlText(res::kTransmissionTo, ExactNumber(t.to));
+    platform.SetControlText(res::kTransmissionEnergy, ExactNumber(t.energy));
+    dlg.OnCommand(res::kTransmissionApply);
+}
+
 // Everything but the checks; a message the dialog shows on the way is left
 // to the platform.
 std::optional<std::string> Apply(CWaveDlg& dlg, DialogPlatform& platform, const Scenario& s) {
     if (std::optional<std::string> refused = ChoosePotential(dlg, platform, s)) return refused;
     SetEnergy(dlg, platform, s);
     if (s.evolution) SetEvolution(dlg, platform, *s.evolution);
+    if (s.transmission) SetTransmission(dlg, platform, *s.transmission);
     platform.SelectTab(s.tab);
     dlg.OnTabChange();
     return std::nullopt;
@@ -84,6 +94,9 @@ Scenario Capture(const CWaveDlg& dlg, const DialogPlatform& platform) {
                                 view.Time(),
                                 view.Playing()};
     }
+    if (s.tab == res::kTransmissionTab)
+        if (const std::optional<TransmissionTab::Range> shown = dlg.Transmission().Showing())
+            s.transmission = Transmission{shown->from, shown->to, shown->marker};
     return s;
 }
 

@@ -6,6 +6,7 @@
 #include "caption.h"
 #include "evolution_view.h"
 #include "resources.h"
+#include "transmission_tab.h"
 
 namespace {
 
@@ -60,9 +61,23 @@ constexpr std::array kEvolutionBand{
     BandControl{res::kEvolutionEnergy, K::Label, "", 516, 32, 102, 22, 0},
 };
 
+constexpr std::array kTransmissionBand{
+    BandControl{-1, K::Label, VQ_CAPTION("&Desde"), 6, 5, 50, 22, res::kTransmissionFrom},
+    BandControl{res::kTransmissionFrom, K::Edit, "", 60, 5, 80, 22, 0},
+    BandControl{-1, K::Label, VQ_CAPTION("&Hasta"), 146, 5, 45, 22, res::kTransmissionTo},
+    BandControl{res::kTransmissionTo, K::Edit, "", 195, 5, 80, 22, 0},
+    BandControl{-1, K::Label, VQ_CAPTION("&E"), 281, 5, 20, 22, res::kTransmissionEnergy},
+    BandControl{res::kTransmissionEnergy, K::Edit, "", 305, 5, 110, 22, 0},
+    BandControl{res::kTransmissionApply, K::PushButton, VQ_CAPTION("&Aplicar"), 421, 5, 80, 21, 0},
+    BandControl{res::kTransmissionInfo, K::Label, "", 6, 32, 290, 22, 0},
+    BandControl{res::kTransmissionResonances, K::Label, "", 300, 32, 316, 22, 0},
+};
+
 constexpr std::array kBands{
     BandTemplate{"evolution", res::kEvolutionTab, EvolutionView::kBandHeight, res::kEvolutionApply,
                  kEvolutionBand},
+    BandTemplate{"transmission", res::kTransmissionTab, TransmissionTab::kBandHeight,
+                 res::kTransmissionApply, kTransmissionBand},
 };
 
 }  // namespace

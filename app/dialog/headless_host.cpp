@@ -109,6 +109,18 @@ bool HeadlessSession::SelectPotential(const std::string& caption) {
     return false;
 }
 
+void HeadlessSession::Type(int id, const std::string& text) {
+    platform_.SetControlText(id, text);
+}
+
+void HeadlessSession::ClickPlot(int x, int y) {
+    dlg_.OnPlotMouse(x, y);
+}
+
+void HeadlessSession::PressPlotKey(PlotKey key) {
+    dlg_.OnPlotKey(key);
+}
+
 void HeadlessSession::SelectTab(int index) {
     if (index < 0 || index >= static_cast<int>(platform_.tabs.size())) return;
     if (index == platform_.currentTab) return;  // no change, no notification

@@ -110,6 +110,12 @@ class HeadlessSession {
     void SelectPotential(int index);
     bool SelectPotential(const std::string& caption);
     void SelectTab(int index);
+    // Types into a control of a band (or any edit) as a person would.
+    void Type(int id, const std::string& text);
+    // A click on the picture at (x, y), pixels from its top-left corner, and
+    // a key pressed over it.
+    void ClickPlot(int x, int y);
+    void PressPlotKey(PlotKey key);
     // Opens the settings dialog, types texts into its first fields and
     // presses Enter. A message (returned, and kept in messages) leaves the
     // dialog open; Escape then closes it.

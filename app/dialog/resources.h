@@ -62,6 +62,19 @@ inline constexpr double kMaxEvolutionSpeed = 100.0;
 inline constexpr const char* kEnterSpeed = VQ_CAPTION("Enter a speed between 0 and 100.");
 inline constexpr const char* kEnterTime = VQ_CAPTION("Enter a time that is not negative.");
 
+// The "Transmision" tab: the continuum of the chosen potential, and the
+// controls of its band.
+inline constexpr int kTransmissionTab = 4;
+inline constexpr int kTransmissionFrom = 1050;
+inline constexpr int kTransmissionTo = 1051;
+inline constexpr int kTransmissionEnergy = 1052;
+inline constexpr int kTransmissionApply = 1053;
+inline constexpr int kTransmissionInfo = 1054;        // a label: T and R at the marker
+inline constexpr int kTransmissionResonances = 1055;  // a label: the resonances, or why none
+inline constexpr const char* kTransmissionTabText = VQ_CAPTION("Transmision");
+inline constexpr const char* kEnterTransmissionRange =
+    VQ_CAPTION("Enter a range from above the lower limit of V to a larger energy.");
+
 // The "Paquete" tab: a Gaussian wave packet on the open line, its timer, and
 // the controls of its band.
 inline constexpr int kPacketTab = 5;

@@ -71,6 +71,13 @@ void CWaveDlg::SetUpTabs() {
     evolution_->SetLevelSource([this] {
         return AccurateLevelsOnGrid(CurrentPotentialInfo(), CurrentSearchBounds().ceiling);
     });
+    transmission_ = std::make_unique<TransmissionTab>(
+        platform_, frame_,
+        TransmissionProfiles{styles_.Profile(S::kPotential), styles_.Profile(S::kDensity),
+                             styles_.Profile(S::kReal)},
+        [this] { Redraw(); });
+    transmission_->SetSource([this] { return CurrentPotentialInfo(); });
+    transmission_->InitControls();
     packet_ = std::make_unique<PacketView>(
         platform_, frame_,
         PacketProfiles{styles_.Profile(S::kPotential), styles_.Profile(S::kDensity),
@@ -85,6 +92,7 @@ void CWaveDlg::FillControls() {
     platform_.InsertTab(1, VQ_CAPTION("Zoom"));
     platform_.InsertTab(res::kLevelsTab, res::kLevelsTabText);
     platform_.InsertTab(res::kEvolutionTab, res::kEvolutionTabText);
+    platform_.InsertTab(res::kTransmissionTab, res::kTransmissionTabText);
     platform_.AddListItem(VQ_CAPTION("Woods-Saxon"), 1);
     platform_.AddListItem(VQ_CAPTION("Oscilador armonico"), 2);
     platform_.AddListItem(VQ_CAPTION("Pozo Finito"), 3);
@@ -170,6 +178,9 @@ void CWaveDlg::DrawFrame() {
             break;
         case res::kEvolutionTab:
             evolution_->Draw();
+            break;
+        case res::kTransmissionTab:
+            transmission_->Draw();
             break;
         case res::kPacketTab:
             packet_->Draw();
@@ -305,6 +316,12 @@ bool CWaveDlg::OnCommand(int id) {
         case res::kEvolutionReset:
             OnEvolutionCommand(id);
             return true;
+        case res::kTransmissionApply:
+            if (transmission_) {
+                HandlerScope scope(*this);
+                transmission_->OnApply();
+            }
+            return true;
         case res::kPacketApply:
         case res::kPacketPlay:
         case res::kPacketReset:
@@ -325,6 +342,7 @@ void CWaveDlg::OnPotentialChange() {
     search_.Clear();
     if (evolution_) evolution_->SetPotential(potential_);
     if (packet_) packet_->SetPotential(potential_);
+    if (transmission_) transmission_->Stale();
     if (levelsTab_) levelsTab_->Stale();
     Redraw();
     platform_.EnableControl(res::kPlay, true);
@@ -364,8 +382,21 @@ int CWaveDlg::OnTabChange() {
     if (evolution_) evolution_->OnShown(platform_.CurrentTab() == res::kEvolutionTab);
     if (levelsTab_) levelsTab_->OnShown(platform_.CurrentTab() == res::kLevelsTab);
     if (packet_) packet_->OnShown(platform_.CurrentTab() == res::kPacketTab);
+    if (transmission_) transmission_->OnShown(platform_.CurrentTab() == res::kTransmissionTab);
     Redraw();
     return 0;
+}
+
+bool CWaveDlg::OnPlotMouse(int x, int y) {
+    if (!transmission_ || platform_.CurrentTab() != res::kTransmissionTab) return false;
+    HandlerScope scope(*this);
+    return transmission_->OnMouse(x, y);
+}
+
+bool CWaveDlg::OnPlotKey(PlotKey key) {
+    if (!transmission_ || platform_.CurrentTab() != res::kTransmissionTab) return false;
+    HandlerScope scope(*this);
+    return transmission_->OnKey(key);
 }
 
 int CWaveDlg::OnSpinDelta(int delta) {

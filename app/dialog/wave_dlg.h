@@ -19,6 +19,7 @@
 #include "packet_view.h"
 #include "potential_choice.h"
 #include "potentials.h"
+#include "transmission_tab.h"
 
 class CWaveDlg {
   public:
@@ -50,6 +51,11 @@ class CWaveDlg {
     int OnSpinDelta(int delta);
     // true where the command was the dialog's own (the About box).
     bool OnSysCommand(unsigned command);
+    // A click or a drag on the picture at (x, y), pixels from its top-left
+    // corner, and a key pressed over it: the "Transmision" tab's marker.
+    // false where the tab on show takes none.
+    bool OnPlotMouse(int x, int y);
+    bool OnPlotKey(PlotKey key);
     void OnDestroy();
 
     // Without a screen nobody sees a frame until it is painted: draw it then,
@@ -77,6 +83,8 @@ class CWaveDlg {
     const LevelViews& Views() const { return views_; }
     EvolutionView& Evolution() { return *evolution_; }
     const EvolutionView& Evolution() const { return *evolution_; }
+    TransmissionTab& Transmission() { return *transmission_; }
+    const TransmissionTab& Transmission() const { return *transmission_; }
     PacketView& Packet() { return *packet_; }
     const PacketView& Packet() const { return *packet_; }
     // The current potential as a solver needs it, and where its levels are
@@ -143,6 +151,7 @@ class CWaveDlg {
     LevelViews views_{frame_, styles_};
     std::unique_ptr<EvolutionView> evolution_;
     std::unique_ptr<LevelsTab> levelsTab_;
+    std::unique_ptr<TransmissionTab> transmission_;
     std::unique_ptr<PacketView> packet_;
 
     int handlerDepth_ = 0;

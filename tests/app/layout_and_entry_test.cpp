@@ -37,8 +37,9 @@ TEST(DialogLayout, BandsFitOverThePlotAndNameTheirControls) {
     for (const ControlTemplate& c : MainDialogTemplate().controls)
         ids.insert(c.id);
     const int plotWidth = HeadlessSession().Dialog().PlotRect().Width();
-    ASSERT_EQ(BandTemplates().size(), 1u);
+    ASSERT_EQ(BandTemplates().size(), 2u);
     EXPECT_EQ(BandTemplates()[0].tab, res::kEvolutionTab);
+    EXPECT_EQ(BandTemplates()[1].tab, res::kTransmissionTab);
     for (const BandTemplate& band : BandTemplates()) {
         bool enterIsAButton = false;
         for (std::size_t i = 0; i < band.controls.size(); ++i) {

@@ -65,7 +65,8 @@ TEST(Session, StartUpShowsTheOscillatorAlone) {
     EXPECT_EQ(p.listItems[p.selectedItem].first, "Oscilador armonico");
     EXPECT_EQ(p.ControlText(res::kEnergy), "-1");
     EXPECT_EQ(p.ControlText(res::kIterations), "1");
-    EXPECT_EQ(p.tabs, (std::vector<std::string>{"Normal", "Zoom", "Niveles", "Evolucion"}));
+    EXPECT_EQ(p.tabs,
+              (std::vector<std::string>{"Normal", "Zoom", "Niveles", "Evolucion", "Transmision"}));
     EXPECT_EQ(p.currentTab, 0);
     EXPECT_TRUE(p.IsEnabled(res::kPlay));
     ASSERT_EQ(p.systemMenu.size(), 2u);

@@ -90,6 +90,16 @@ std::vector<Scene> Scenes() {
              s.Platform().SetControlText(res::kEvolutionTime, "1.1");
              s.Click(res::kEvolutionApply);
          }},
+        {"TransmissionOfADoubleBarrier",
+         {"--view", "transmission", "--formula", "6*(abs(x)>1)*(abs(x)<1.5)", "--energy", "2"},
+         res::kTransmissionTab,
+         [](HeadlessSession& s) {
+             s.SelectPotential("Formula");
+             s.ChangeSettings({"6*(abs(x)>1)*(abs(x)<1.5)"});
+             s.SelectTab(res::kTransmissionTab);
+             s.Type(res::kTransmissionEnergy, "2");
+             s.Click(res::kTransmissionApply);
+         }},
     };
 }
 

@@ -146,7 +146,8 @@ class ScenarioTest : public QObject {
             QTRY_COMPARE(window->Frame()->accessibleDescription(),
                          QStringLiteral("Oscillator: no level found yet"));
             QCOMPARE(ButtonText(*window, res::kSettings), QStringLiteral("Settings..."));
-            QCOMPARE(TabTexts(*window), (QStringList{"Normal", "Zoom", "Levels", "Evolution"}));
+            QCOMPARE(TabTexts(*window),
+                     (QStringList{"Normal", "Zoom", "Levels", "Evolution", "Transmission"}));
             QCOMPARE(ControlOf<QComboBox>(*window, res::kPotentialList)->itemText(1),
                      QStringLiteral("Harmonic oscillator"));
             QTest::mouseClick(TabBarOf(*window), Qt::LeftButton, {},
@@ -163,7 +164,8 @@ class ScenarioTest : public QObject {
                  QStringLiteral("Un paso de la busqueda de niveles."));
         QTRY_COMPARE(window->Frame()->accessibleDescription(),
                      QStringLiteral("Oscilador: ningun nivel encontrado todavia"));
-        QCOMPARE(TabTexts(*window), (QStringList{"Normal", "Zoom", "Niveles", "Evolucion"}));
+        QCOMPARE(TabTexts(*window),
+                 (QStringList{"Normal", "Zoom", "Niveles", "Evolucion", "Transmision"}));
         QCOMPARE(ControlOf<QComboBox>(*window, res::kPotentialList)->itemText(2),
                  QStringLiteral("Pozo Finito"));
     }

@@ -63,8 +63,9 @@ class SessionTest : public QObject {
         auto* tab = ControlOf<QTabWidget>(*window, res::kTab);
         QCOMPARE(list->currentText(), QStringLiteral("Oscilador armonico"));
         QCOMPARE(ControlOf<QLineEdit>(*window, res::kEnergy)->text(), QStringLiteral("-1"));
-        QCOMPARE(tab->count(), 4);
+        QCOMPARE(tab->count(), 5);
         QCOMPARE(tab->tabText(3), QStringLiteral("Evolucion"));
+        QCOMPARE(tab->tabText(4), QStringLiteral("Transmision"));
         QCOMPARE(tab->tabText(0), QStringLiteral("Normal"));
         QCOMPARE(tab->tabText(1), QStringLiteral("Zoom"));
         QCOMPARE(tab->currentIndex(), 0);

@@ -120,8 +120,8 @@ class WindowTest : public QObject {
     // rectangles, a label's mnemonic focusing its buddy, Tab in template order.
     void bandsAreTheirTemplatesOverThePlot() {
         auto window = OpenWindow();
-        ControlOf<QTabWidget>(*window, res::kTab)->setCurrentIndex(res::kEvolutionTab);
         for (const BandTemplate& band : BandTemplates()) {
+            ControlOf<QTabWidget>(*window, res::kTab)->setCurrentIndex(band.tab);
             QWidget* strip = nullptr;
             std::vector<QWidget*> focusable;
             for (const BandControl& c : band.controls) {

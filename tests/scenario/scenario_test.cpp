@@ -77,6 +77,25 @@ TEST(Scenario, WrittenAndOpenedShowsTheSamePicture) {
     }
 }
 
+// The "Transmision" tab's range and marker go into the file and come back.
+TEST(Scenario, TheTransmissionTabsRangeAndMarker) {
+    HeadlessSession made;
+    made.SelectPotential("Pozo Finito");
+    made.SelectTab(res::kTransmissionTab);
+    made.Type(res::kTransmissionFrom, "0.5");
+    made.Type(res::kTransmissionTo, "12");
+    made.Type(res::kTransmissionEnergy, "3.3");
+    made.Click(res::kTransmissionApply);
+    const Scenario captured = scenario::Capture(made.Dialog(), made.Platform());
+    ASSERT_TRUE(captured.transmission);
+    EXPECT_EQ(*captured.transmission, (scenario::Transmission{0.5, 12.0, 3.3}));
+    HeadlessSession opened;
+    ASSERT_EQ(scenario::Open(opened.Dialog(), opened.Platform(), ReadOk(scenario::Write(captured))),
+              std::nullopt);
+    EXPECT_EQ(scenario::Capture(opened.Dialog(), opened.Platform()), captured);
+    EXPECT_TRUE(opened.Paint() == made.Paint());
+}
+
 TEST(Scenario, AFormulaAndTheDefaultsOfWhatIsLeftOut) {
     const Scenario s =
         ReadOk(R"({"potential": "formula", "formula": "2*abs(x) - 8", "tab": "zoom"})");
@@ -113,7 +132,7 @@ TEST(Scenario, BadFilesGiveOneLineAndChangeNothing) {
         {R"({"potential": "wells", "settings": {"count": 2.5}})", "'count' must be a whole number"},
         {R"({"potential": "well", "settings": {"depth": "-8"}})", "'depth' must be a number"},
         {R"({"potential": "square"})", "'potential' must be one of"},
-        {R"({"tab": 9})", "'tab' must be one of normal, zoom, levels and evolution"},
+        {R"({"tab": 9})", "'tab' must be one of normal, zoom, levels, evolution and transmission"},
         {R"({"energy": 1e300})", "'energy' must be a number"},
         {R"({"predictor": "yes"})", "'predictor' must be true or false"},
         {R"({"velquor": 2})", "'velquor' must be 1"},
