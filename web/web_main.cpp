@@ -124,13 +124,6 @@ class WebSession {
     void PotentialChanged() { dlg_.OnPotentialChange(); }
     void Timer(unsigned id) { dlg_.OnTimer(id); }
     bool SysCommand(unsigned command) { return dlg_.OnSysCommand(command); }
-    // A press or a drag on the picture, pixels from its top-left corner, and
-    // a key over it (a PlotKey by its number): the "Transmision" tab's marker.
-    bool PlotMouse(int x, int y) { return dlg_.OnPlotMouse(x, y); }
-    bool PlotKeyPressed(int key) {
-        if (key < 0 || key > static_cast<int>(PlotKey::End)) return false;
-        return dlg_.OnPlotKey(static_cast<PlotKey>(key));
-    }
 
     // The settings dialog's OK with the texts typed into its fields, and its
     // Cancel; the dialog itself was opened by the command of "Ajustes...".
@@ -258,8 +251,6 @@ EMSCRIPTEN_BINDINGS(velquor) {
         .function("potentialChanged", &WebSession::PotentialChanged)
         .function("timer", &WebSession::Timer)
         .function("sysCommand", &WebSession::SysCommand)
-        .function("plotMouse", &WebSession::PlotMouse)
-        .function("plotKey", &WebSession::PlotKeyPressed)
         .function("applySettings", &WebSession::ApplySettings)
         .function("cancelSettings", &WebSession::CancelSettings)
         .function("paint", &WebSession::Paint)

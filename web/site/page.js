@@ -607,30 +607,6 @@
     document.addEventListener("mousedown", (event) => {
       if (!event.target.closest("#sysmenu")) closeMenu();
     });
-    connectPlot();
-  }
-
-  // The "Transmision" tab's marker: a press or a drag with the left button
-  // on the picture, and the arrow keys, Page Up/Down, Home and End while
-  // the picture has the focus (a press gives it).
-  const PLOT_KEYS = { ArrowLeft: 0, ArrowRight: 1, PageDown: 2, PageUp: 3, Home: 4, End: 5 };
-  function connectPlot() {
-    canvas.tabIndex = -1;
-    const pointer = (event) => {
-      const r = canvas.getBoundingClientRect();
-      return session.plotMouse(Math.floor(event.clientX - r.left), Math.floor(event.clientY - r.top));
-    };
-    canvas.addEventListener("mousedown", (event) => {
-      if (event.button !== 0 || !pointer(event)) return;
-      event.preventDefault();
-      canvas.focus();
-    });
-    canvas.addEventListener("mousemove", (event) => {
-      if (event.buttons & 1) pointer(event);
-    });
-    canvas.addEventListener("keydown", (event) => {
-      if (event.key in PLOT_KEYS && session.plotKey(PLOT_KEYS[event.key])) event.preventDefault();
-    });
   }
 
   // ---- Painting ---------------------------------------------------------------
