@@ -25,6 +25,7 @@
 #include <optional>
 
 #include "about_box.h"
+#include "accessibility.h"
 #include "band_panel.h"
 #include "dialog_builder.h"
 #include "frame_picture.h"
@@ -91,7 +92,10 @@ WaveWindow::WaveWindow(QWidget* parent) : QDialog(parent) {
     openWeb_ = [](const QUrl& url) { QDesktopServices::openUrl(url); };
 
     frame_ = new FrameView(this);
-    frame_->SetBeforePaint([this] { dlg_.OnPaint(); });
+    frame_->SetBeforePaint([this] {
+        dlg_.OnPaint();
+        frame_->setAccessibleDescription(QString::fromStdString(PlotDescription(dlg_, *this)));
+    });
     frame_->SetOnPointer([this](int x, int y) { return dlg_.OnPlotMouse(x, y); });
     frame_->SetOnKey([this](int key) {
         const std::optional<PlotKey> k = PlotKeyOf(key);
@@ -99,6 +103,7 @@ WaveWindow::WaveWindow(QWidget* parent) : QDialog(parent) {
     });
     frame_->raise();
     levelTable_ = new LevelsTabView(this);
+    NameControls();
 
     dlg_.OnInitDialog();
     frame_->setGeometry(ToQRect(dlg_.PlotRect()));
@@ -133,6 +138,18 @@ void WaveWindow::CreateControls() {
         count->setReadOnly(true);
         count->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), count));
     }
+}
+
+// What a screen reader says of each control: its name and description.
+void WaveWindow::NameControls() {
+    for (const AccessibleText& text : AccessibleTexts()) {
+        QWidget* control = Control(text.id);
+        if (!control) continue;
+        control->setAccessibleName(Tr(text.name).remove(QLatin1Char('&')));
+        control->setAccessibleDescription(Tr(text.description));
+    }
+    const AccessibleText* picture = FindAccessibleText(res::kPlotGroup);
+    frame_->setAccessibleName(Tr(picture->name));
 }
 
 void WaveWindow::ConnectControls() {

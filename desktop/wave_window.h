@@ -106,6 +106,7 @@ class WaveWindow : public QDialog, public DialogPlatform {
   private:
     void CreateControls();
     void ConnectControls();
+    void NameControls();
     void CreateFileActions();
     QString AskSaveName();
     QString AskScenarioName(bool save);

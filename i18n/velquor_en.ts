@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>&amp;Fases</source>
-        <translation>&amp;Phases</translation>
+        <translation>&amp;Phase</translation>
     </message>
     <message>
         <source>&amp;Aplicar</source>
@@ -302,6 +302,178 @@
     <message>
         <source>Sin continuo: %1</source>
         <translation>No continuum: %1</translation>
+    </message>
+    <message>
+        <source>Trial energy</source>
+        <translation>Trial energy</translation>
+    </message>
+    <message>
+        <source>The energy at which Predictor draws the solution: a number.</source>
+        <translation>The energy at which Predictor draws the solution: a number.</translation>
+    </message>
+    <message>
+        <source>Draws the even solution at the trial energy over the potential.</source>
+        <translation>Draws the even solution at the trial energy over the potential.</translation>
+    </message>
+    <message>
+        <source>One step of the level search.</source>
+        <translation>One step of the level search.</translation>
+    </message>
+    <message>
+        <source>Runs the search until the next level is found, and records it.</source>
+        <translation>Runs the search until the next level is found, and records it.</translation>
+    </message>
+    <message>
+        <source>Views</source>
+        <translation>Views</translation>
+    </message>
+    <message>
+        <source>Normal, Zoom, the table of levels and the evolution in time.</source>
+        <translation>Normal, Zoom, the table of levels and the evolution in time.</translation>
+    </message>
+    <message>
+        <source>Chooses the potential; choosing one clears the levels found.</source>
+        <translation>Chooses the potential; choosing one clears the levels found.</translation>
+    </message>
+    <message>
+        <source>Opens an article on the shooting method in the browser.</source>
+        <translation>Opens an article on the shooting method in the browser.</translation>
+    </message>
+    <message>
+        <source>The chosen potential&apos;s settings, or the formula V(x).</source>
+        <translation>The chosen potential&apos;s settings, or the formula V(x).</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Why the search cannot take the chosen potential, if it cannot.</source>
+        <translation>Why the search cannot take the chosen potential, if it cannot.</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Picture</translation>
+    </message>
+    <message>
+        <source>The potential, the solutions and the levels found.</source>
+        <translation>The potential, the solutions and the levels found.</translation>
+    </message>
+    <message>
+        <source>Estados</source>
+        <translation>States</translation>
+    </message>
+    <message>
+        <source>The levels to superpose, by index from 0, such as 0, 1.</source>
+        <translation>The levels to superpose, by index from 0, such as 0, 1.</translation>
+    </message>
+    <message>
+        <source>Pesos</source>
+        <translation>Weights</translation>
+    </message>
+    <message>
+        <source>One weight per level, not all zero.</source>
+        <translation>One weight per level, not all zero.</translation>
+    </message>
+    <message>
+        <source>Fases</source>
+        <translation>Phases</translation>
+    </message>
+    <message>
+        <source>One phase per level, in radians.</source>
+        <translation>One phase per level, in radians.</translation>
+    </message>
+    <message>
+        <source>Aplicar</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Takes the levels, weights, phases, speed and time typed.</source>
+        <translation>Takes the levels, weights, phases, speed and time typed.</translation>
+    </message>
+    <message>
+        <source>Play or pause</source>
+        <translation>Play or pause</translation>
+    </message>
+    <message>
+        <source>Starts or stops the motion.</source>
+        <translation>Starts or stops the motion.</translation>
+    </message>
+    <message>
+        <source>t = 0</source>
+        <translation>t = 0</translation>
+    </message>
+    <message>
+        <source>Goes back to the start, t = 0.</source>
+        <translation>Goes back to the start, t = 0.</translation>
+    </message>
+    <message>
+        <source>Velocidad</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Time units a second, from 0 to 100.</source>
+        <translation>Time units a second, from 0 to 100.</translation>
+    </message>
+    <message>
+        <source>t</source>
+        <translation>t</translation>
+    </message>
+    <message>
+        <source>The time shown; type one and apply to jump there.</source>
+        <translation>The time shown; type one and apply to jump there.</translation>
+    </message>
+    <message>
+        <source>Mean energy</source>
+        <translation>Mean energy</translation>
+    </message>
+    <message>
+        <source>The state&apos;s mean energy, or why nothing moves.</source>
+        <translation>The state&apos;s mean energy, or why nothing moves.</translation>
+    </message>
+    <message>
+        <source>Oscilador</source>
+        <translation>Oscillator</translation>
+    </message>
+    <message>
+        <source>%1, level %2 of %3: E = %4, %5 nodes, %6</source>
+        <translation>%1, level %2 of %3: E = %4, %5 nodes, %6</translation>
+    </message>
+    <message>
+        <source>%1, trial energy E = %2</source>
+        <translation>%1, trial energy E = %2</translation>
+    </message>
+    <message>
+        <source>%1: no level found yet</source>
+        <translation>%1: no level found yet</translation>
+    </message>
+    <message>
+        <source>%1: table of %2 levels</source>
+        <translation>%1: table of %2 levels</translation>
+    </message>
+    <message>
+        <source>%1, superposition of levels %2 at t = %3</source>
+        <translation>%1, superposition of levels %2 at t = %3</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>Copies the address of what the page shows: a scenario in the link.</source>
+        <translation>Copies the address of what the page shows: a scenario in the link.</translation>
+    </message>
+    <message>
+        <source>The scenario was not opened: %1.</source>
+        <translation>The scenario was not opened: %1.</translation>
+    </message>
+    <message>
+        <source>Window menu</source>
+        <translation>Window menu</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>&amp;x0</source>

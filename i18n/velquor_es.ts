@@ -304,6 +304,178 @@
         <translation>Sin continuo: %1</translation>
     </message>
     <message>
+        <source>Trial energy</source>
+        <translation>Energia de prueba</translation>
+    </message>
+    <message>
+        <source>The energy at which Predictor draws the solution: a number.</source>
+        <translation>La energia a la que Predictor dibuja la solucion: un numero.</translation>
+    </message>
+    <message>
+        <source>Draws the even solution at the trial energy over the potential.</source>
+        <translation>Dibuja la solucion par a la energia de prueba sobre el potencial.</translation>
+    </message>
+    <message>
+        <source>One step of the level search.</source>
+        <translation>Un paso de la busqueda de niveles.</translation>
+    </message>
+    <message>
+        <source>Runs the search until the next level is found, and records it.</source>
+        <translation>Busca hasta encontrar el nivel siguiente, y lo anota.</translation>
+    </message>
+    <message>
+        <source>Views</source>
+        <translation>Vistas</translation>
+    </message>
+    <message>
+        <source>Normal, Zoom, the table of levels and the evolution in time.</source>
+        <translation>Normal, Zoom, la tabla de niveles y la evolucion en el tiempo.</translation>
+    </message>
+    <message>
+        <source>Chooses the potential; choosing one clears the levels found.</source>
+        <translation>Elige el potencial; elegir uno borra los niveles encontrados.</translation>
+    </message>
+    <message>
+        <source>Opens an article on the shooting method in the browser.</source>
+        <translation>Abre un articulo sobre el metodo de disparo en el navegador.</translation>
+    </message>
+    <message>
+        <source>The chosen potential&apos;s settings, or the formula V(x).</source>
+        <translation>Los ajustes del potencial elegido, o la formula V(x).</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Why the search cannot take the chosen potential, if it cannot.</source>
+        <translation>Por que la busqueda no puede tomar el potencial elegido, si no puede.</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>The potential, the solutions and the levels found.</source>
+        <translation>El potencial, las soluciones y los niveles encontrados.</translation>
+    </message>
+    <message>
+        <source>Estados</source>
+        <translation>Estados</translation>
+    </message>
+    <message>
+        <source>The levels to superpose, by index from 0, such as 0, 1.</source>
+        <translation>Los niveles a superponer, por indice desde 0, como 0, 1.</translation>
+    </message>
+    <message>
+        <source>Pesos</source>
+        <translation>Pesos</translation>
+    </message>
+    <message>
+        <source>One weight per level, not all zero.</source>
+        <translation>Un peso por nivel, no todos cero.</translation>
+    </message>
+    <message>
+        <source>Fases</source>
+        <translation>Fases</translation>
+    </message>
+    <message>
+        <source>One phase per level, in radians.</source>
+        <translation>Una fase por nivel, en radianes.</translation>
+    </message>
+    <message>
+        <source>Aplicar</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Takes the levels, weights, phases, speed and time typed.</source>
+        <translation>Toma los niveles, pesos, fases, velocidad y tiempo escritos.</translation>
+    </message>
+    <message>
+        <source>Play or pause</source>
+        <translation>Play o pausa</translation>
+    </message>
+    <message>
+        <source>Starts or stops the motion.</source>
+        <translation>Pone en marcha o detiene el movimiento.</translation>
+    </message>
+    <message>
+        <source>t = 0</source>
+        <translation>t = 0</translation>
+    </message>
+    <message>
+        <source>Goes back to the start, t = 0.</source>
+        <translation>Vuelve al comienzo, t = 0.</translation>
+    </message>
+    <message>
+        <source>Velocidad</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>Time units a second, from 0 to 100.</source>
+        <translation>Unidades de tiempo por segundo, de 0 a 100.</translation>
+    </message>
+    <message>
+        <source>t</source>
+        <translation>t</translation>
+    </message>
+    <message>
+        <source>The time shown; type one and apply to jump there.</source>
+        <translation>El tiempo mostrado; escriba uno y aplique para saltar alli.</translation>
+    </message>
+    <message>
+        <source>Mean energy</source>
+        <translation>Energia media</translation>
+    </message>
+    <message>
+        <source>The state&apos;s mean energy, or why nothing moves.</source>
+        <translation>La energia media del estado, o por que nada se mueve.</translation>
+    </message>
+    <message>
+        <source>Oscilador</source>
+        <translation>Oscilador</translation>
+    </message>
+    <message>
+        <source>%1, level %2 of %3: E = %4, %5 nodes, %6</source>
+        <translation>%1, nivel %2 de %3: E = %4, %5 nodos, %6</translation>
+    </message>
+    <message>
+        <source>%1, trial energy E = %2</source>
+        <translation>%1, energia de prueba E = %2</translation>
+    </message>
+    <message>
+        <source>%1: no level found yet</source>
+        <translation>%1: ningun nivel encontrado todavia</translation>
+    </message>
+    <message>
+        <source>%1: table of %2 levels</source>
+        <translation>%1: tabla de %2 niveles</translation>
+    </message>
+    <message>
+        <source>%1, superposition of levels %2 at t = %3</source>
+        <translation>%1, superposicion de los niveles %2 en t = %3</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Enlace</translation>
+    </message>
+    <message>
+        <source>Copies the address of what the page shows: a scenario in the link.</source>
+        <translation>Copia la direccion de lo que muestra la pagina: un escenario en el enlace.</translation>
+    </message>
+    <message>
+        <source>The scenario was not opened: %1.</source>
+        <translation>El escenario no se abrio: %1.</translation>
+    </message>
+    <message>
+        <source>Window menu</source>
+        <translation>Menu de la ventana</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
         <source>&amp;x0</source>
         <translation>&amp;x0</translation>
     </message>

@@ -254,7 +254,7 @@ ReadResult ReadFile(const std::string& path) {
     return Read(text);
 }
 
-std::string Write(const Scenario& s) {
+std::string Write(const Scenario& s, int indent) {
     json doc = json::object();
     doc["velquor"] = 1;
     const FamilyInfo& family = FamilyOf(s.potential);
@@ -279,7 +279,7 @@ std::string Write(const Scenario& s) {
         doc["transmission"] = {{"from", s.transmission->from},
                                {"to", s.transmission->to},
                                {"energy", s.transmission->energy}};
-    return doc.dump(2, ' ', false, json::error_handler_t::replace) + "\n";
+    return doc.dump(indent, ' ', false, json::error_handler_t::replace) + (indent < 0 ? "" : "\n");
 }
 
 }  // namespace scenario

@@ -61,7 +61,8 @@ ReadResult Read(std::string_view text);
 // The file's text, read only if it is no larger than kMaxBytes.
 ReadResult ReadFile(const std::string& path);
 // The JSON text of a scenario, every field written; Read gives it back.
-std::string Write(const Scenario& s);
+// Indented by indent spaces a level, or on one line for -1 (a link's).
+std::string Write(const Scenario& s, int indent = 2);
 
 // The tabs by name, in the window's order ("normal", "zoom", ...).
 std::span<const char* const> TabNames();

@@ -4,10 +4,15 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <cmath>
 #include <string>
+#include <variant>
 
+#include "accessibility.h"
+#include "caption.h"
 #include "dialog_template.h"
 #include "resources.h"
+#include "scenario_dialog.h"
 #include "wave_dlg.h"
 #include "web_platform.h"
 
@@ -119,13 +124,6 @@ class WebSession {
     void PotentialChanged() { dlg_.OnPotentialChange(); }
     void Timer(unsigned id) { dlg_.OnTimer(id); }
     bool SysCommand(unsigned command) { return dlg_.OnSysCommand(command); }
-    // A press or a drag on the picture, pixels from its top-left corner, and
-    // a key over it (a PlotKey by its number): the "Transmision" tab's marker.
-    bool PlotMouse(int x, int y) { return dlg_.OnPlotMouse(x, y); }
-    bool PlotKeyPressed(int key) {
-        if (key < 0 || key > static_cast<int>(PlotKey::End)) return false;
-        return dlg_.OnPlotKey(static_cast<PlotKey>(key));
-    }
 
     // The settings dialog's OK with the texts typed into its fields, and its
     // Cancel; the dialog itself was opened by the command of "Ajustes...".
@@ -155,6 +153,20 @@ class WebSession {
         return rect;
     }
     int FrameHeight() const { return platform_.FrameHeight(); }
+
+    // A scenario's JSON text opened as the window opens a file: "" when it
+    // was, else the one-line message why not (and nothing changed).
+    std::string OpenScenario(const std::string& text) {
+        scenario::ReadResult read = scenario::Read(text);
+        if (const auto* message = std::get_if<std::string>(&read)) return *message;
+        return scenario::Open(dlg_, platform_, std::get<scenario::Scenario>(read)).value_or("");
+    }
+    // The state on show as a scenario, on one line (for a link).
+    std::string Scenario() const { return scenario::Write(scenario::Capture(dlg_, platform_), -1); }
+    // The picture in words, and the energy at a row of the frame ("Normal"'s
+    // scale; NaN before there is one).
+    std::string PlotDescription() { return ::PlotDescription(dlg_, platform_); }
+    double EnergyAtRow(double row) const { return ::EnergyAtRow(dlg_, row).value_or(std::nan("")); }
 
     // Redraws the current view as a handler would (for measuring).
     void Redraw() { dlg_.Redraw(); }
@@ -193,6 +205,23 @@ class WebSession {
 
 // What the page needs to know of the dialog beyond its templates: the IDs
 // of the controls it treats apart, the About entry's command.
+// Every control's accessible name and description (captions to translate).
+val Accessibility() {
+    val texts = val::array();
+    for (const AccessibleText& t : AccessibleTexts()) {
+        val text = val::object();
+        text.set("id", t.id);
+        text.set("name", std::string(t.name));
+        text.set("description", std::string(t.description));
+        texts.call<void>("push", text);
+    }
+    return texts;
+}
+
+std::string Language(const std::string& asked, const std::string& system) {
+    return ChooseLanguage(asked, system);
+}
+
 val Constants() {
     val c = val::object();
     c.set("predictor", res::kPredictor);
@@ -201,6 +230,8 @@ val Constants() {
     c.set("settingsButton", res::kSettings);
     c.set("aboutCommand", res::kAboutBoxCommand);
     c.set("ok", res::kOk);
+    c.set("energy", res::kEnergy);
+    c.set("plotGroup", res::kPlotGroup);
     return c;
 }
 
@@ -210,6 +241,8 @@ EMSCRIPTEN_BINDINGS(velquor) {
     emscripten::function("mainLayout", &MainLayout);
     emscripten::function("aboutLayout", &AboutLayout);
     emscripten::function("constants", &Constants);
+    emscripten::function("accessibility", &Accessibility);
+    emscripten::function("chooseLanguage", &Language);
     emscripten::class_<WebSession>("WebSession")
         .constructor<>()
         .function("start", &WebSession::Start)
@@ -218,8 +251,6 @@ EMSCRIPTEN_BINDINGS(velquor) {
         .function("potentialChanged", &WebSession::PotentialChanged)
         .function("timer", &WebSession::Timer)
         .function("sysCommand", &WebSession::SysCommand)
-        .function("plotMouse", &WebSession::PlotMouse)
-        .function("plotKey", &WebSession::PlotKeyPressed)
         .function("applySettings", &WebSession::ApplySettings)
         .function("cancelSettings", &WebSession::CancelSettings)
         .function("paint", &WebSession::Paint)
@@ -227,5 +258,9 @@ EMSCRIPTEN_BINDINGS(velquor) {
         .function("frameHeight", &WebSession::FrameHeight)
         .function("plotRect", &WebSession::PlotRect)
         .function("redraw", &WebSession::Redraw)
+        .function("openScenario", &WebSession::OpenScenario)
+        .function("scenario", &WebSession::Scenario)
+        .function("plotDescription", &WebSession::PlotDescription)
+        .function("energyAtRow", &WebSession::EnergyAtRow)
         .function("state", &WebSession::State);
 }

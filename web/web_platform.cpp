@@ -40,6 +40,10 @@ void WebPlatform::InsertTab(int index, const std::string& text) {
     Host().call<void>("insertTab", index, text);
 }
 
+std::string WebPlatform::Caption(std::string_view text) const {
+    return Host().call<std::string>("caption", std::string(text));
+}
+
 void WebPlatform::SelectTab(int index) {
     Host().call<void>("selectTab", index);
 }

@@ -31,6 +31,7 @@ class WebPlatform : public DialogPlatform {
     std::string ControlText(int id) const override;
     void SetControlText(int id, const std::string& text) override;
     void DataEntryMessage(int id, const std::string& message) override;
+    std::string Caption(std::string_view text) const override;
     void AppendAboutMenuItem(unsigned command, const std::string& text) override;
     void OpenWebAddress(const std::string& address) override;
     void RunAboutBox() override;

@@ -76,6 +76,8 @@ class CWaveDlg {
     bool HasFrameBitmap() const { return frameBits_ != nullptr; }
     const RealFunction& Potential() const { return *potential_; }
     const PotentialChoice& Choice() const { return choice_; }
+    // The "Niveles" tab's table of accurate levels (computed once a potential).
+    const AccurateLevelTable& LevelTable() { return levelsTab_->Accurate(); }
     // For a scenario, which sets the choice as the settings dialog does.
     PotentialChoice& Choice() { return choice_; }
     const LevelViews& Views() const { return views_; }

@@ -54,10 +54,11 @@ class LevelsTab {
     // Only the recorded levels have.
     void RecordedChanged();
     bool Shown() const { return shown_; }
+    // The current potential's accurate levels, computed once and kept.
+    const AccurateLevelTable& Accurate();
 
   private:
     void Refresh();
-    const AccurateLevelTable& Accurate();
 
     static constexpr std::size_t kKept = 8;
     DialogPlatform& platform_;

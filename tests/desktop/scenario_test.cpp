@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "frame_view.h"
 #include "language.h"
 #include "resources.h"
 #include "window_fixture.h"
@@ -135,6 +136,15 @@ class ScenarioTest : public QObject {
         {
             auto window = OpenWindow();
             QCOMPARE(ButtonText(*window, res::kSearch), QStringLiteral("Search"));
+            // What a screen reader says: each control's name and description,
+            // and the picture in words.
+            QCOMPARE(window->Control(res::kEnergy)->accessibleName(),
+                     QStringLiteral("Trial energy"));
+            QCOMPARE(window->Control(res::kSearch)->accessibleDescription(),
+                     QStringLiteral("One step of the level search."));
+            QCOMPARE(window->Frame()->accessibleName(), QStringLiteral("Picture"));
+            QTRY_COMPARE(window->Frame()->accessibleDescription(),
+                         QStringLiteral("Oscillator: no level found yet"));
             QCOMPARE(ButtonText(*window, res::kSettings), QStringLiteral("Settings..."));
             QCOMPARE(TabTexts(*window),
                      (QStringList{"Normal", "Zoom", "Levels", "Evolution", "Transmission",
@@ -151,6 +161,10 @@ class ScenarioTest : public QObject {
         InstallLanguage(*qApp, "es");
         auto window = OpenWindow();
         QCOMPARE(ButtonText(*window, res::kSearch), QStringLiteral("Buscar"));
+        QCOMPARE(window->Control(res::kSearch)->accessibleDescription(),
+                 QStringLiteral("Un paso de la busqueda de niveles."));
+        QTRY_COMPARE(window->Frame()->accessibleDescription(),
+                     QStringLiteral("Oscilador: ningun nivel encontrado todavia"));
         QCOMPARE(TabTexts(*window),
                  (QStringList{"Normal", "Zoom", "Niveles", "Evolucion", "Transmision",
                               "Paquete"}));

@@ -3,11 +3,13 @@
 // line saying why, and the dialog it was opened on stays as it was.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <string>
 #include <variant>
 
+#include "accessibility.h"
 #include "caption.h"
 #include "headless_host.h"
 #include "resources.h"
@@ -188,6 +190,46 @@ TEST(Caption, FilledAndTheLanguageChosen) {
     EXPECT_STREQ(ChooseLanguage("en", "es_ES"), "en");
     EXPECT_STREQ(ChooseLanguage("es", "de_DE"), "es");
     EXPECT_STREQ(ChooseLanguage("fr", "es_MX"), "es");
+}
+
+}  // namespace
+
+namespace {
+
+// Captions as the English catalogue gives the ones the picture's words use.
+class EnglishWords : public HeadlessPlatform {
+  public:
+    explicit EnglishWords(int tab) { currentTab = tab; }
+    std::string Caption(std::string_view text) const override {
+        if (text == "Oscilador") return "Oscillator";
+        if (text == "impar") return "odd";
+        if (text == "par") return "even";
+        return std::string(text);
+    }
+};
+
+TEST(PlotDescription, SaysWhatThePictureShows) {
+    HeadlessSession s;
+    EXPECT_EQ(PlotDescription(s.Dialog(), EnglishWords(0)), "Oscillator: no level found yet");
+    for (int level = 0; level < 4; ++level) {
+        s.Click(res::kPlay);
+        ASSERT_TRUE(s.RunTimer());
+    }
+    // The accurate level 3 of the nine below the search's ceiling: sqrt(2) * 3.5 - 8.
+    EXPECT_EQ(PlotDescription(s.Dialog(), EnglishWords(1)),
+              "Oscillator, level 3 of 9: E = \u22123.0503, 3 nodes, odd");
+    s.TypeEnergy("-2.5");
+    s.Click(res::kPredictor);
+    EXPECT_EQ(PlotDescription(s.Dialog(), EnglishWords(0)),
+              "Oscillator, trial energy E = \u22122.5000");
+    EXPECT_EQ(PlotDescription(s.Dialog(), EnglishWords(res::kLevelsTab)),
+              "Oscillator: table of 9 levels");
+    // Without a catalogue, the captions as written.
+    EXPECT_EQ(PlotDescription(s.Dialog(), s.Platform()).rfind("Oscilador, ", 0), 0u);
+    // The "Normal" scale: the frame's top row is the view's top.
+    const std::optional<double> top = EnergyAtRow(s.Dialog(), 0.0);
+    ASSERT_TRUE(top);
+    EXPECT_EQ(*top, std::round(s.Dialog().Views().NormalCanvas()->MaxY() * 1e4) / 1e4);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 # The window on a private X server with no window manager, and the steps of
 # a test driven only by X input: sourced by each x11 test with its arguments,
-#   . x11_session.sh VELQUOR VELQUOR_CLI WORK_DIR
-# It starts Xvfb and the window ($main), and defines click, capture and
+#   . x11_session.sh VELQUOR VELQUOR_CLI WORK_DIR [WINDOW ARGUMENTS...]
+# It starts Xvfb and the window ($main, with the arguments), and defines click, capture and
 # expect (the window's plot against velquor-cli render of the same state).
 velquor=$1
 cli=$2
@@ -49,7 +49,7 @@ export QT_QPA_PLATFORM=xcb
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config
 mkdir -p "$HOME"
 
-"$velquor" >"$work/velquor.log" 2>&1 &
+"$velquor" "${@:4}" >"$work/velquor.log" 2>&1 &
 app=$!
 pids+=("$app")
 window_of() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }

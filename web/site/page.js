@@ -32,6 +32,18 @@
 
   const KEY_ENTER = "Enter";
 
+  // The page's language, "en" or "es" (the module chooses from ?lang= and the
+  // browser's language), and its captions from captions.js, which is made
+  // from the window's catalogue. A text without an entry shows as it is.
+  let language = "es";
+  function tr(text) {
+    const table = (window.velquorCaptions || {})[language] || {};
+    return Object.prototype.hasOwnProperty.call(table, text) ? table[text] : text;
+  }
+  function fill(pattern, ...args) {
+    return pattern.replace(/%(\d)/g, (all, n) => (args[n - 1] !== undefined ? args[n - 1] : all));
+  }
+
   // ---- Building the page from the templates ---------------------------------
 
   function place(element, c) {
@@ -61,7 +73,7 @@
       case "default-button":
         element = document.createElement("button");
         element.type = "button";
-        element.textContent = captionText(c.caption);
+        element.textContent = captionText(tr(c.caption));
         if (c.kind === "default-button") element.classList.add("default");
         element.addEventListener("click", () => command(c.id));
         break;
@@ -70,7 +82,7 @@
         element.className = "group";
         const legend = document.createElement("span");
         legend.className = "legend";
-        legend.textContent = c.caption;
+        legend.textContent = tr(c.caption);
         element.append(legend);
         break;
       }
@@ -88,13 +100,13 @@
         // One line, centred on its height; a click focuses its buddy.
         element = document.createElement("label");
         element.className = "label";
-        element.textContent = captionText(c.caption);
+        element.textContent = captionText(tr(c.caption));
         if (c.buddy) element.htmlFor = `c${c.buddy}`;
         break;
       default:
         element = document.createElement("div");
         element.className = c.kind === "updown" ? "updown" : "static";
-        element.textContent = c.caption;
+        element.textContent = tr(c.caption);
         break;
     }
     return element;
@@ -251,6 +263,19 @@
   function buildMenu() {
     const menu = document.getElementById("sysmenu");
     menu.replaceChildren();
+    // The page's own entry: the address of the state on show.
+    const link = document.createElement("div");
+    link.className = "menu-item";
+    link.id = "menu-link";
+    link.tabIndex = -1;
+    link.setAttribute("role", "menuitem");
+    link.textContent = tr("Link");
+    link.title = tr("Copies the address of what the page shows: a scenario in the link.");
+    link.addEventListener("click", () => {
+      closeMenu();
+      copyLink();
+    });
+    menu.append(link, document.createElement("hr"));
     menuItems.forEach(({ command, text }, i) => {
       if (command === 0) {
         if (i > 0) menu.append(document.createElement("hr"));
@@ -276,6 +301,31 @@
       });
       menu.append(item);
     });
+  }
+
+  // ---- Scenarios in the address ---------------------------------------------------
+
+  const SCENARIO = "#scenario=";
+
+  function copyLink() {
+    const url = `${location.origin}${location.pathname}${location.search}${SCENARIO}${encodeURIComponent(session.scenario())}`;
+    history.replaceState(null, "", url);
+    document.body.dataset.link = url;
+    if (navigator.clipboard) navigator.clipboard.writeText(url).catch(() => {});
+  }
+
+  // A scenario in the address's fragment, opened as the window opens a file;
+  // one that does not read is refused with a message, and nothing changes.
+  function openFromAddress() {
+    if (!location.hash.startsWith(SCENARIO)) return;
+    let text;
+    try {
+      text = decodeURIComponent(location.hash.slice(SCENARIO.length));
+    } catch {
+      text = "";
+    }
+    const refused = text ? session.openScenario(text) : "not a scenario: the address does not read";
+    if (refused) showMessage(document.body, fill(tr("The scenario was not opened: %1."), tr(refused)));
   }
 
   function openMenu(x, y) {
@@ -316,7 +366,7 @@
 
   function buildAbout() {
     const layout = Module.aboutLayout();
-    document.getElementById("about-title").textContent = layout.title;
+    document.getElementById("about-title").textContent = tr(layout.title);
     const into = document.getElementById("about-client");
     for (const [id, element] of buildDialog(layout, into)) {
       if (id === constants.ok) {
@@ -356,7 +406,7 @@
   // Opened by the dialog's handler of "Ajustes...", which returns at once:
   // OK and Cancel go to the session later.
   function openSettings(dialog) {
-    document.getElementById("settings-title").textContent = dialog.caption;
+    document.getElementById("settings-title").textContent = tr(dialog.caption);
     document.getElementById("settings-formula").textContent = dialog.formula;
     const grid = document.getElementById("settings-fields");
     grid.replaceChildren();
@@ -455,19 +505,19 @@
     const head = document.createElement("tr");
     for (const caption of columns) {
       const th = document.createElement("th");
-      th.textContent = caption;
+      th.textContent = tr(caption);
       head.append(th);
     }
     table.tHead.replaceChildren(head);
     table.tBodies[0].replaceChildren(
       ...rows.map((row) => {
-        const tr = document.createElement("tr");
+        const line = document.createElement("tr");
         for (const text of row) {
           const td = document.createElement("td");
-          td.textContent = text;
-          tr.append(td);
+          td.textContent = tr(text);
+          line.append(td);
         }
-        return tr;
+        return line;
       }),
     );
   }
@@ -557,30 +607,6 @@
     document.addEventListener("mousedown", (event) => {
       if (!event.target.closest("#sysmenu")) closeMenu();
     });
-    connectPlot();
-  }
-
-  // The "Transmision" tab's marker: a press or a drag with the left button
-  // on the picture, and the arrow keys, Page Up/Down, Home and End while
-  // the picture has the focus (a press gives it).
-  const PLOT_KEYS = { ArrowLeft: 0, ArrowRight: 1, PageDown: 2, PageUp: 3, Home: 4, End: 5 };
-  function connectPlot() {
-    canvas.tabIndex = -1;
-    const pointer = (event) => {
-      const r = canvas.getBoundingClientRect();
-      return session.plotMouse(Math.floor(event.clientX - r.left), Math.floor(event.clientY - r.top));
-    };
-    canvas.addEventListener("mousedown", (event) => {
-      if (event.button !== 0 || !pointer(event)) return;
-      event.preventDefault();
-      canvas.focus();
-    });
-    canvas.addEventListener("mousemove", (event) => {
-      if (event.buttons & 1) pointer(event);
-    });
-    canvas.addEventListener("keydown", (event) => {
-      if (event.key in PLOT_KEYS && session.plotKey(PLOT_KEYS[event.key])) event.preventDefault();
-    });
   }
 
   // ---- Painting ---------------------------------------------------------------
@@ -616,6 +642,7 @@
       const rgba = new Uint8ClampedArray(pixels.buffer, pixels.byteOffset, pixels.length);
       context.putImageData(new ImageData(rgba, width, height), 0, 0);
     }
+    describePicture();
     paints += 1;
     document.body.dataset.paints = String(paints);
     if (document.body.dataset.ready !== "1") {
@@ -627,6 +654,10 @@
   // ---- What the dialog asks of its window ----------------------------------
 
   window.velquorHost = {
+    // A caption the dialog puts together itself, in the page's language.
+    caption(text) {
+      return tr(text);
+    },
     createFrame(width, height) {
       canvas.width = width;
       canvas.height = height;
@@ -676,7 +707,7 @@
       const tab = document.createElement("div");
       tab.className = "tab";
       tab.setAttribute("role", "tab");
-      tab.textContent = text;
+      tab.textContent = tr(text);
       const all = tabs();
       const at = index < 0 || index > all.length ? all.length : index;
       row.insertBefore(tab, all[at] || null);
@@ -697,9 +728,9 @@
       showBands();
     },
     addListItem(text, data) {
-      listItems.push({ text, data });
+      listItems.push({ text: tr(text), data });
       const li = document.createElement("li");
-      li.textContent = text;
+      li.textContent = tr(text);
       li.dataset.index = String(listItems.length - 1);
       li.setAttribute("role", "option");
       const list = controls.get(constants.potentialList);
@@ -709,7 +740,7 @@
       // to its longest item, as in the window, so that every potential reads.
       const measure = document.createElement("canvas").getContext("2d");
       measure.font = getComputedStyle(list).font;
-      const needed = Math.ceil(measure.measureText(text).width) + 3 + 16 + 2 + 4;
+      const needed = Math.ceil(measure.measureText(tr(text)).width) + 3 + 16 + 2 + 4;
       if (needed > list.offsetWidth) list.style.width = `${needed}px`;
     },
     selectListItem(index) {
@@ -732,16 +763,16 @@
       if (element instanceof HTMLInputElement) {
         setFieldText(element, text);
       } else if (element.dataset.kind === "group") {
-        element.querySelector(".legend").textContent = text;
+        element.querySelector(".legend").textContent = tr(text);
       } else {
-        element.textContent = text;
+        element.textContent = tr(text);
       }
     },
     dataEntryMessage(id, message) {
-      showMessage(controls.get(id) || document.body, message);
+      showMessage(controls.get(id) || document.body, tr(message));
     },
     appendMenuItem(command, text) {
-      menuItems.push({ command, text });
+      menuItems.push({ command, text: tr(text) });
       buildMenu();
     },
     openWebAddress(address) {
@@ -765,6 +796,81 @@
       document.getElementById("about-ok").focus();
     },
   };
+
+  // ---- Screen readers ---------------------------------------------------------
+
+  // Every control's name and description from the module's table; a
+  // description is a hidden element the control points at.
+  function nameControls() {
+    const descriptions = document.getElementById("descriptions");
+    for (const { id, name, description } of Module.accessibility()) {
+      const element = controls.get(id);
+      if (!element || element.dataset.kind === "text" || element.dataset.kind === "label") continue;
+      if (element.dataset.kind === "group") element.setAttribute("role", "group");
+      element.setAttribute("aria-label", captionText(tr(name)));
+      const said = document.createElement("span");
+      said.id = `description-${id}`;
+      said.textContent = tr(description);
+      descriptions.append(said);
+      element.setAttribute("aria-describedby", said.id);
+    }
+  }
+
+  // The picture in words, as it changes.
+  function describePicture() {
+    const said = session.plotDescription();
+    if (canvas.getAttribute("aria-label") !== said) canvas.setAttribute("aria-label", said);
+  }
+
+  // The page's own texts in the page's language.
+  function translatePage() {
+    document.documentElement.lang = language;
+    for (const element of document.querySelectorAll("[data-caption]")) element.textContent = tr(element.dataset.caption);
+    for (const element of document.querySelectorAll("[data-caption-label]"))
+      element.setAttribute("aria-label", tr(element.dataset.captionLabel));
+  }
+
+  // ---- A phone: the window scaled to the screen, the energy by touch ------------
+
+  function fitToScreen() {
+    const windowElement = document.getElementById("window");
+    const stage = document.getElementById("stage");
+    windowElement.style.transform = "";
+    const width = windowElement.offsetWidth;
+    const height = windowElement.offsetHeight;
+    const room = document.documentElement.clientWidth - 2 * stage.offsetLeft;
+    const scale = Math.min(1, room / width);
+    windowElement.style.transform = scale < 1 ? `scale(${scale})` : "";
+    stage.style.width = `${Math.floor(width * scale)}px`;
+    stage.style.height = `${Math.floor(height * scale)}px`;
+    document.body.dataset.scale = String(scale);
+  }
+
+  // On "Normal", a finger or the mouse dragged over the picture moves the
+  // trial energy: the energy box takes the energy at that height, and
+  // "Predictor" is pressed, as a person would type it and press.
+  function connectDrag() {
+    let dragging = false;
+    const predictAt = (event) => {
+      const r = canvas.getBoundingClientRect();
+      const energy = session.energyAtRow(((event.clientY - r.top) / r.height) * canvas.height);
+      const predictor = controls.get(constants.predictor);
+      if (Number.isNaN(energy) || !predictor || predictor.disabled) return;
+      setFieldText(controls.get(constants.energy), String(energy));
+      showFieldTexts();
+      command(constants.predictor);
+    };
+    canvas.addEventListener("pointerdown", (event) => {
+      if (velquorHost.currentTab() !== 0 || event.button !== 0) return;
+      dragging = true;
+      canvas.setPointerCapture(event.pointerId);
+      predictAt(event);
+    });
+    canvas.addEventListener("pointermove", (event) => {
+      if (dragging) predictAt(event);
+    });
+    for (const type of ["pointerup", "pointercancel"]) canvas.addEventListener(type, () => (dragging = false));
+  }
 
   // ---- Start-up -----------------------------------------------------------------
 
@@ -802,14 +908,22 @@
     Module = module;
     window.velquorModule = module;
     constants = module.constants();
+    language = module.chooseLanguage(new URLSearchParams(location.search).get("lang") || "", navigator.language || "");
+    translatePage();
     layOut();
+    nameControls();
     connectPage();
+    connectDrag();
     session = new module.WebSession();
     window.velquorSession = session;
     buildLevelsPanel();
     session.start();
     placeFrame();
     showBands();
+    openFromAddress();
+    window.addEventListener("hashchange", openFromAddress);
+    fitToScreen();
+    window.addEventListener("resize", fitToScreen);
     // The first tab stop has the focus, as in the window.
     const first = [...client.querySelectorAll("button, input, [tabindex='0']")].find(
       (e) => e.offsetParent !== null && !e.disabled,

@@ -14,7 +14,7 @@ const SETUP = "run scripts/web --build-only --test-driver";
 function missing() {
   const site = process.env.VELQUOR_SITE;
   if (!site || !fs.existsSync(path.join(site, "core.wasm"))) return `the built site (${site}) is missing`;
-  for (const module of ["pngjs", "puppeteer-core"]) {
+  for (const module of ["pngjs", "puppeteer-core", "axe-core"]) {
     try {
       require.resolve(module);
     } catch {

@@ -439,60 +439,6 @@ test("Evolucion: the band over the frame, the animation, a time typed", async ()
   await page.close();
 });
 
-// The "Transmision" tab: a double barrier typed in the settings dialog, the
-// tab clicked, then the energy marker moved by a click on the picture, the
-// arrow keys, End and a drag. The range is 0 to 9 over the 624 columns; a
-// column's energy is that of its middle, as the dialog computes it.
-test("Transmision: the marker by a click, the keys and a drag", async () => {
-  const page = await fresh();
-  const barrier = "6*(abs(x)>1)*(abs(x)<1.5)";
-  const view = ["--view", "transmission", "--formula", barrier];
-  const columnEnergy = (c) => String(0.0 + ((9.0 - 0.0) * (c + 0.5)) / 624);
-  await choosePotential(page, "Formula");
-  await s.click(page, "#c1020");
-  await page.keyboard.down("Control");
-  await page.keyboard.press("a");
-  await page.keyboard.up("Control");
-  await page.keyboard.type(barrier);
-  let n = await s.paints(page);
-  await page.keyboard.press("Enter");
-  await s.painted(page, n);
-  await clickAndPaint(page, '#c1010 .tab[data-tab="4"]');
-  await s.expectFrame(page, CLI, view, "the tab");
-  const frame = await page.$eval("#frame", (e) => {
-    const r = e.getBoundingClientRect();
-    return { x: r.left, y: r.top };
-  });
-  const at = (column, row) => [frame.x + column + 0.5, frame.y + row];
-
-  n = await s.paints(page);
-  await page.mouse.click(...at(100, 300));
-  await s.painted(page, n);
-  await s.expectFrame(page, CLI, [...view, "--energy", columnEnergy(100)], "a click");
-  for (const key of ["ArrowRight", "ArrowRight", "ArrowRight"]) {
-    n = await s.paints(page);
-    await page.keyboard.press(key);
-    await s.painted(page, n);
-  }
-  await s.expectFrame(page, CLI, [...view, "--energy", columnEnergy(103)], "three arrow keys");
-  n = await s.paints(page);
-  await page.keyboard.press("End");
-  await s.painted(page, n);
-  await s.expectFrame(page, CLI, [...view, "--energy", columnEnergy(623)], "End");
-  // Each step of the drag waits for its paint, so that the last shows the end.
-  await page.mouse.move(...at(40, 200));
-  for (const [step, column] of [["down", 40], ["move", 300], ["move", 196]]) {
-    n = await s.paints(page);
-    if (step === "down") await page.mouse.down();
-    else await page.mouse.move(...at(column, 220));
-    await s.painted(page, n);
-  }
-  await page.mouse.up();
-  await s.expectFrame(page, CLI, [...view, "--energy", columnEnergy(196)], "a drag");
-  noProblems(page);
-  await page.close();
-});
-
 async function typeInto(page, selector, text) {
   await s.click(page, selector);
   await page.keyboard.down("Control");

@@ -68,10 +68,20 @@ async function launch() {
   return browser;
 }
 
+// The address in Spanish, the language the tests read the captions in,
+// unless it asks for one.
+function inSpanish(url) {
+  if (/[?&]lang=/.test(url)) return url;
+  const [address, fragment] = url.split("#");
+  return `${address}${address.includes("?") ? "&" : "?"}lang=es${fragment !== undefined ? `#${fragment}` : ""}`;
+}
+
 // The page, loaded until its first frame is shown. page.problems lists every
-// console error, uncaught exception and failed request seen since.
-async function open(browser, url) {
+// console error, uncaught exception and failed request seen since. The page
+// is in Spanish unless the address asks otherwise or options.anyLanguage.
+async function open(browser, url, options = {}) {
   const page = await browser.newPage();
+  if (options.before) await options.before(page);
   page.problems = [];
   page.on("console", (m) => {
     if (m.type() === "error" || m.type() === "warning") page.problems.push(`console ${m.type()}: ${m.text()}`);
@@ -81,7 +91,7 @@ async function open(browser, url) {
   page.on("response", (r) => {
     if (r.status() >= 400) page.problems.push(`HTTP ${r.status()}: ${r.url()}`);
   });
-  await page.goto(url, { waitUntil: "load" });
+  await page.goto(options.anyLanguage ? url : inSpanish(url), { waitUntil: "load" });
   await page.waitForFunction(() => document.body.dataset.ready === "1", { timeout: 20000 });
   return page;
 }
