@@ -37,7 +37,7 @@ TEST(DialogLayout, BandsFitOverThePlotAndNameTheirControls) {
     for (const ControlTemplate& c : MainDialogTemplate().controls)
         ids.insert(c.id);
     const int plotWidth = HeadlessSession().Dialog().PlotRect().Width();
-    ASSERT_EQ(BandTemplates().size(), 2u);
+    ASSERT_EQ(BandTemplates().size(), 3u);
     EXPECT_EQ(BandTemplates()[0].tab, res::kEvolutionTab);
     EXPECT_EQ(BandTemplates()[1].tab, res::kTransmissionTab);
     EXPECT_EQ(BandTemplates()[2].tab, res::kPacketTab);

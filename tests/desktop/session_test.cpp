@@ -63,7 +63,7 @@ class SessionTest : public QObject {
         auto* tab = ControlOf<QTabWidget>(*window, res::kTab);
         QCOMPARE(list->currentText(), QStringLiteral("Oscilador armonico"));
         QCOMPARE(ControlOf<QLineEdit>(*window, res::kEnergy)->text(), QStringLiteral("-1"));
-        QCOMPARE(tab->count(), 5);
+        QCOMPARE(tab->count(), 6);
         QCOMPARE(tab->tabText(3), QStringLiteral("Evolucion"));
         QCOMPARE(tab->tabText(4), QStringLiteral("Transmision"));
         QCOMPARE(tab->tabText(res::kPacketTab), QStringLiteral("Paquete"));
