@@ -22,7 +22,7 @@ band="19,111 642,170"
 
 expect start --view normal
 
-click 304 86 # the "Paquete" tab: the packet runs at once; "Pausa" stops it
+click 394 86 # the "Paquete" tab: the packet runs at once; "Pausa" stops it
 click 65 153
 click 151 153 # "t = 0"
 expect tab --mask "$band" --view packet
