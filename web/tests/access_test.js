@@ -63,7 +63,7 @@ test("English and Spanish: ?lang=, the browser's language, the same picture", as
   assert.equal(await english.$eval("html", (e) => e.lang), "en");
   assert.equal(await english.$eval("#c1007", (e) => e.textContent), "Search");
   assert.equal(await english.$eval("#c1020", (e) => e.textContent), "Settings...");
-  assert.deepEqual(await texts(english, ".tab"), ["Normal", "Zoom", "Levels", "Evolution"]);
+  assert.deepEqual(await texts(english, ".tab"), ["Normal", "Zoom", "Levels", "Evolution", "Transmission", "Packet"]);
   assert.equal(await english.$eval("#c1011 .list-text", (e) => e.textContent), "Harmonic oscillator");
   assert.equal(await english.$eval("#c1010", (e) => e.getAttribute("aria-label")), "Views");
   await s.click(english, '#c1010 .tab[data-tab="2"]');
@@ -79,7 +79,7 @@ test("English and Spanish: ?lang=, the browser's language, the same picture", as
   });
   assert.equal(await spanish.$eval("html", (e) => e.lang), "es");
   assert.equal(await spanish.$eval("#c1007", (e) => e.textContent), "Buscar");
-  assert.deepEqual(await texts(spanish, ".tab"), ["Normal", "Zoom", "Niveles", "Evolucion"]);
+  assert.deepEqual(await texts(spanish, ".tab"), ["Normal", "Zoom", "Niveles", "Evolucion", "Transmision", "Paquete"]);
   assert.equal(await spanish.$eval("#c1010", (e) => e.getAttribute("aria-label")), "Vistas");
   await s.expectFrame(spanish, CLI, ["--view", "normal"], "the start in Spanish");
   assert.deepEqual(spanish.problems, []);
